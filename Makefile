@@ -1,0 +1,36 @@
+# Two commands do all the set-up on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds and starts Tallywick
+#   make test   installs what is missing, builds and runs every test headless
+
+# Every Debian package the program, its tests and its tools need, in one place.
+DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine xvfb xauth
+BENCH_PACKAGES := libbenchmark-dev
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test build deps bench clean
+
+run: build
+	./$(BUILD_DIR)/tallywick
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs only the packages that are missing, so a machine that has them all needs no root.
+deps:
+	@missing=$$(for p in $(DEBIAN_PACKAGES) $(EXTRA_PACKAGES); do \
+		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing Debian packages:" $$missing; \
+		$(SUDO) apt-get update -q && \
+		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,35 @@
+#include "core/modGlobalsConstants.h"
+
+// The start values here only matter until Main() sets the defaults.
+std::int32_t glTerm1Low = 1;
+std::int32_t glTerm2Low = 1;
+std::int32_t glTerm1High = 10;
+std::int32_t glTerm2High = 10;
+
+bool gbAdd = true;
+bool gbAddPos = true;
+bool gbAddZero = false;
+bool gbAddNeg = false;
+
+bool gbSub = false;
+bool gbSubPos = false;
+bool gbSubZero = false;
+bool gbSubNeg = false;
+
+bool gbMult = false;
+bool gbMultPos = false;
+bool gbMultNeg = false;
+
+bool gbDiv = false;
+bool gbDivPos = false;
+bool gbDivNeg = false;
+bool gbDivWhole = false;
+bool gbDivFraction = false;
+
+bool gbShowAnswer = true;
+float gsngWaitSeconds = 1.0f;
+
+std::int32_t glTerm1 = 0;
+std::int32_t glTerm2 = 0;
+std::int32_t glResult = 0;
+std::int32_t glOperator = 0;

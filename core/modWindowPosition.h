@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Each window keeps its screen position in the per-user settings store, under a section named
+// after its class, as the decimal text of the twips between the screen's top-left corner and the
+// window frame's top-left corner.
+
+// Moves the window to its stored position (Top, then Left), or 100 twips in for what is missing
+// or unusable.
+void RestoreWindowPosition(QWidget *window, const QString &section);
+
+// Writes the window's position to the store (Top, then Left).
+void SaveWindowPosition(const QWidget *window, const QString &section);
+
+// A stored position as twips, or nothing when the text is not a number a window can stand at:
+// empty, not numeric, not finite, or beyond what a screen coordinate can hold.
+std::optional<int> ParseStoredPosition(const QString &text);
+
+// The store's text for a position in twips.
+QString FormatStoredPosition(int positionTwips);
+
+inline constexpr int DefaultPositionTwips = 100;

@@ -1,0 +1,182 @@
+#include "drill/frmMain.h"
+
+#include "core/modGlobalsConstants.h"
+#include "core/modMessageBox.h"
+#include "core/modTwips.h"
+#include "core/modWindowPosition.h"
+#include "drill/modProblemGenerator.h"
+#include "drill/modSleep.h"
+#include "setup/frmSetup.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString operatorSign(std::int32_t operation)
+{
+    switch (operation) {
+    case OperationAdd:
+        return QStringLiteral("+");
+    case OperationSubtract:
+        return QStringLiteral("-");
+    case OperationMultiply:
+        return QStringLiteral("x");
+    case OperationDivide:
+        return QStringLiteral("/");
+    }
+    return QString();
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(ApplicationName));
+    createControls();
+
+    connect(cmdNewProblem, &QPushButton::clicked, this, &frmMain::cmdNewProblem_Click);
+    connect(cmdSetup, &QPushButton::clicked, this, &frmMain::cmdSetup_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    setFixedSize(twips(7545), twips(5970));
+
+    auto makeLabel = [this](const char *name, int left, int top, int width, int height) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(twips(left), twips(top), twips(width), twips(height));
+        return label;
+    };
+    auto makeButton = [this](const char *name, const char *caption, int left, int top, int width,
+                             int height) {
+        auto *button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(twips(left), twips(top), twips(width), twips(height));
+        return button;
+    };
+
+    lblOperator = makeLabel("lblOperator", 1440, 2520, 150, 585);
+    lblResult = makeLabel("lblResult", 2000, 3600, 2000, 1155);
+    lblTerm2 = makeLabel("lblTerm2", 2000, 2160, 2000, 1155);
+    lblTerm1 = makeLabel("lblTerm1", 2000, 1080, 2000, 1155);
+
+    cmdSetup = makeButton("cmdSetup", "Setup", 5760, 3600, 975, 495);
+    cmdNewProblem = makeButton("cmdNewProblem", "New Problem", 5520, 1080, 1500, 1575);
+    cmdQuit = makeButton("cmdQuit", "Quit", 5760, 4320, 975, 495);
+
+    setTabOrder(cmdSetup, cmdNewProblem);
+    setTabOrder(cmdNewProblem, cmdQuit);
+    cmdSetup->setFocus();
+}
+
+void frmMain::setCaption(QLabel *label, const QString &caption)
+{
+    // The labels size themselves to their text and keep their top-left corner.
+    label->setText(caption);
+    label->adjustSize();
+}
+
+void frmMain::GenerateOperator()
+{
+    ::GenerateOperator();
+}
+
+double frmMain::random_number(std::int32_t low, std::int32_t high)
+{
+    return ::random_number(low, high);
+}
+
+void frmMain::Sleep(float pause_time)
+{
+    SleepSeconds(pause_time);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Load()
+{
+    ClearProblem();
+    RestoreWindowPosition(this, QStringLiteral("frmMain"));
+}
+
+void frmMain::Form_Unload()
+{
+    SaveWindowPosition(this, QStringLiteral("frmMain"));
+}
+
+void frmMain::cmdNewProblem_Click()
+{
+    ClearProblem();
+    if (GenerateProblem()) {
+        DisplayProblem();
+    } else {
+        // Nothing fits the settings: show no problem at all rather than a stale sign.
+        setCaption(lblOperator, QString());
+    }
+}
+
+void frmMain::cmdQuit_Click()
+{
+    close();
+}
+
+void frmMain::cmdSetup_Click()
+{
+    if (!m_setup)
+        m_setup = new frmSetup;
+    m_setup->show();
+    m_setup->raise();
+    m_setup->activateWindow();
+}
+
+void frmMain::ClearProblem()
+{
+    setCaption(lblTerm1, QString());
+    setCaption(lblTerm2, QString());
+    setCaption(lblResult, QString());
+}
+
+void frmMain::DisplayProblem()
+{
+    setCaption(lblTerm1, QString::number(glTerm1));
+    setCaption(lblTerm2, QString::number(glTerm2));
+    setCaption(lblOperator, operatorSign(glOperator));
+    if (!gbShowAnswer)
+        return;
+
+    // Paint now, without handling input, so the problem is on screen during the wait.
+    repaint();
+    Sleep(gsngWaitSeconds);
+    setCaption(lblResult, QString::number(glResult));
+}
+
+bool frmMain::GenerateProblem()
+{
+    switch (DrawProblem()) {
+    case GenerateOutcome::Drawn:
+        return true;
+    case GenerateOutcome::InvalidOperator:
+        ShowMessage(this, QStringLiteral("CASE ELSE in GenerateProblem"));
+        return true;
+    case GenerateOutcome::NothingFits:
+        ShowMessage(this, QStringLiteral("No problem fits the current settings.\n\n"
+                                         "Open Setup and allow more kinds of result for the "
+                                         "included operations, or change the term limits."));
+        return false;
+    }
+    return false;
+}
