@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+// Makes Tahoma available to the program where the system lacks it. Call once, after the
+// QApplication exists and before the first window is built.
+void LoadProgramFonts();
+
+// Tahoma at the given size, regular or bold, Western character set; the system's sans-serif
+// where no Tahoma can be had.
+QFont TahomaFont(qreal pointSize, bool bold = false);
+
+// The program's icon, the window icon of both windows.
+QIcon ProgramIcon();
