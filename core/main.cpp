@@ -6,15 +6,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Without a display Qt aborts with a core dump; say plainly what is wrong and how to get round it.
 bool displayAvailable()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
-                             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool haveDisplay =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     return platformChosen || haveDisplay;
 #else
     return true;

@@ -1,8 +1,6 @@
 #include "core/modAppearance.h"
 
-void LoadProgramFonts()
-{
-}
+void LoadProgramFonts() {}
 
 QFont TahomaFont(qreal pointSize, bool bold)
 {

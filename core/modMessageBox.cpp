@@ -4,7 +4,8 @@
 
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 MessageHandler &messageHandler()
 {
     static MessageHandler handler;

@@ -2,7 +2,8 @@
 
 class frmMain;
 
-// Sets every drill setting to its default. Main() calls it; tests call it to start from a clean run.
+// Sets every drill setting to its default. Main() calls it; tests call it to start from a clean
+// run.
 void SetDefaultSettings();
 
 // The start-up procedure: sets the defaults and shows the drill window, which owns itself from then

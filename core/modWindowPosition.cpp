@@ -10,7 +10,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 // Window systems keep screen coordinates in 16 bits; anything beyond cannot be a real position.
 constexpr double LargestPositionTwips = 32767.0 * TwipsPerPixel;

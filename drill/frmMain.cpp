@@ -12,7 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 QString operatorSign(std::int32_t operation)
 {

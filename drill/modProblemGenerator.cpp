@@ -7,7 +7,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 // SplitMix64: a small generator whose every output is a strong hash of its state, so mixing a
 // clock reading into the state never leaves it in a poor spot.
@@ -203,7 +204,8 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
             return false;
         // The form looks at the exact division; 64 bits keep INT32_MIN % -1 defined.
         const bool whole = std::int64_t(term1) % std::int64_t(term2) == 0;
-        return signAllowed(result, gbDivPos, true, gbDivNeg) && (whole ? gbDivWhole : gbDivFraction);
+        return signAllowed(result, gbDivPos, true, gbDivNeg) &&
+               (whole ? gbDivWhole : gbDivFraction);
     }
     }
     return false;

@@ -18,7 +18,8 @@ void GenerateOperator();
 enum class GenerateOutcome {
     Drawn,           // the current problem holds an acceptable problem
     NothingFits,     // no included operation can give an acceptable problem; the problem is zeroed
-    InvalidOperator, // no operation is included; glTerm1 and glTerm2 hold a draw, glResult is as it was
+    InvalidOperator, // no operation is included; glTerm1 and glTerm2 hold a draw, glResult is as it
+                     // was
 };
 
 // Picks an operation and draws terms until the result is of a kind the settings allow, writing

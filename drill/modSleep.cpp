@@ -19,7 +19,7 @@ void SleepSeconds(float pauseTime)
         if (elapsed >= pause)
             return;
         // Reading the clock in a tight loop would spin a core; sleep a little between readings.
-        std::this_thread::sleep_for(std::min<std::chrono::nanoseconds>(
-            pause - elapsed, std::chrono::milliseconds(10)));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::nanoseconds>(pause - elapsed, std::chrono::milliseconds(10)));
     }
 }

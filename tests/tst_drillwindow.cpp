@@ -1,0 +1,266 @@
+#include "testSupport.h"
+
+#include "core/modMessageBox.h"
+#include "core/modSubMain.h"
+#include "drill/frmMain.h"
+#include "drill/modProblemGenerator.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+
+namespace
+{
+
+QString caption(QWidget *window, const char *name)
+{
+    auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+QPushButton *button(QWidget *window, const char *name)
+{
+    return window->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+QList<QWidget *> setupWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String("frmSetup") && !widget->isHidden())
+            found << widget;
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_DrillWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithDefaultsAndNoProblem();
+    void newProblemShowsTheProblemAndResult();
+    void hiddenAnswerLeavesResultEmpty();
+    void negativeNumbersShowTheirSign();
+    void waitHoldsEventsUntilResultShows();
+    void sleepWaitsOnlyForPositivePauses();
+    void nothingFitsShowsMessageAndNoProblem();
+    void noOperationShowsCaseElseMessage();
+    void setupPressedTwiceGivesOneWindow();
+    void quitLeavesSetupUsable();
+
+private:
+    QPointer<frmMain> m_window;
+    QStringList m_messages;
+};
+
+void tst_DrillWindow::init()
+{
+    m_messages.clear();
+    SetMessageHandler([this](const QString &text) { m_messages << text; });
+    m_window = Main();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    gsngWaitSeconds = 0.0f; // most tests need no real wait
+}
+
+void tst_DrillWindow::cleanup()
+{
+    SetMessageHandler({});
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        widget->close();
+    delete m_window;
+    QTRY_VERIFY(setupWindows().isEmpty());
+}
+
+void tst_DrillWindow::startsWithDefaultsAndNoProblem()
+{
+    // Main() puts every default back, whatever an earlier run changed.
+    m_window->close();
+    glTerm1Low = -5;
+    gbAdd = false;
+    gbDivFraction = true;
+    gbShowAnswer = false;
+    gsngWaitSeconds = 3.0f;
+    m_window = Main();
+
+    QCOMPARE(glTerm1Low, 1);
+    QCOMPARE(glTerm2Low, 1);
+    QCOMPARE(glTerm1High, 10);
+    QCOMPARE(glTerm2High, 10);
+    QVERIFY(gbAdd && gbAddPos && gbShowAnswer);
+    QVERIFY(!gbAddZero && !gbAddNeg && !gbSub && !gbMult && !gbDiv && !gbDivFraction);
+    QCOMPARE(gsngWaitSeconds, 1.0f);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Tallywick"));
+
+    for (const char *name : {"lblTerm1", "lblTerm2", "lblResult", "lblOperator"})
+        QCOMPARE(caption(m_window, name), QString());
+    QCOMPARE(button(m_window, "cmdNewProblem")->text(), QStringLiteral("New Problem"));
+    QCOMPARE(button(m_window, "cmdSetup")->text(), QStringLiteral("Setup"));
+    QCOMPARE(button(m_window, "cmdQuit")->text(), QStringLiteral("Quit"));
+}
+
+void tst_DrillWindow::newProblemShowsTheProblemAndResult()
+{
+    for (int i = 0; i < 20; ++i) {
+        QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+        QCOMPARE(caption(m_window, "lblTerm1"), QString::number(glTerm1));
+        QCOMPARE(caption(m_window, "lblTerm2"), QString::number(glTerm2));
+        QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("+"));
+        QCOMPARE(caption(m_window, "lblResult"), QString::number(glTerm1 + glTerm2));
+    }
+
+    // The settings are read afresh at every press.
+    gbAdd = false;
+    gbMult = true;
+    gbMultPos = true;
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("x"));
+    QCOMPARE(caption(m_window, "lblResult"), QString::number(glTerm1 * glTerm2));
+}
+
+void tst_DrillWindow::hiddenAnswerLeavesResultEmpty()
+{
+    gbShowAnswer = false;
+    gsngWaitSeconds = 10.0f; // never waited for: the test would take ten seconds otherwise
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(glResult >= 2);
+    QVERIFY(!caption(m_window, "lblTerm1").isEmpty());
+    QCOMPARE(caption(m_window, "lblResult"), QString());
+}
+
+void tst_DrillWindow::negativeNumbersShowTheirSign()
+{
+    gbAdd = false;
+    gbSub = true;
+    gbSubNeg = true;
+    glTerm1Low = glTerm1High = 3;
+    glTerm2Low = glTerm2High = 7;
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("-"));
+    QCOMPARE(caption(m_window, "lblResult"), QStringLiteral("-4"));
+
+    // A longer text makes the label grow, from the same left edge.
+    auto *result = m_window->findChild<QLabel *>(QStringLiteral("lblResult"));
+    const int left = result->x();
+    const int narrow = result->width();
+    glTerm1Low = glTerm1High = -1000000;
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(caption(m_window, "lblResult"), QStringLiteral("-1000007"));
+    QCOMPARE(result->x(), left);
+    QVERIFY(result->width() > narrow);
+}
+
+void tst_DrillWindow::waitHoldsEventsUntilResultShows()
+{
+    gsngWaitSeconds = 0.3f;
+    QString resultWhenEventRan = QStringLiteral("<not run>");
+    // Queued before the press: if the wait handled events, this would run while the result is
+    // still empty.
+    QMetaObject::invokeMethod(
+        this, [&] { resultWhenEventRan = caption(m_window, "lblResult"); }, Qt::QueuedConnection);
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(resultWhenEventRan, QStringLiteral("<not run>"));
+    QCOMPARE(caption(m_window, "lblResult"), QString::number(glResult));
+
+    QCoreApplication::processEvents();
+    QCOMPARE(resultWhenEventRan, QString::number(glResult));
+}
+
+void tst_DrillWindow::sleepWaitsOnlyForPositivePauses()
+{
+    QElapsedTimer clock;
+    clock.start();
+    frmMain::Sleep(0.25f);
+    QVERIFY(clock.nsecsElapsed() >= 250'000'000);
+
+    // No pause at all: these must not hang.
+    clock.restart();
+    frmMain::Sleep(0.0f);
+    frmMain::Sleep(-3.0f);
+    frmMain::Sleep(std::numeric_limits<float>::quiet_NaN());
+    QVERIFY(clock.elapsed() < 1000);
+}
+
+void tst_DrillWindow::nothingFitsShowsMessageAndNoProblem()
+{
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("+"));
+
+    // Negative sums only, from positive terms: nothing can fit.
+    gbAddPos = false;
+    gbAddNeg = true;
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().startsWith(QStringLiteral("No problem fits the current settings.")));
+    for (const char *name : {"lblTerm1", "lblTerm2", "lblResult", "lblOperator"})
+        QCOMPARE(caption(m_window, name), QString());
+}
+
+void tst_DrillWindow::noOperationShowsCaseElseMessage()
+{
+    gbAdd = false;
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("CASE ELSE in GenerateProblem")});
+    QCOMPARE(glOperator, 0);
+    QCOMPARE(caption(m_window, "lblOperator"), QString());
+}
+
+void tst_DrillWindow::setupPressedTwiceGivesOneWindow()
+{
+    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
+    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
+    QCOMPARE(setupWindows().size(), 1);
+    QPointer<QWidget> first = setupWindows().first();
+    QVERIFY(first->parentWidget() == nullptr);
+
+    // Closed, it goes away; the next press builds a new one.
+    first->close();
+    QTRY_VERIFY(first.isNull());
+    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
+    QCOMPARE(setupWindows().size(), 1);
+}
+
+void tst_DrillWindow::quitLeavesSetupUsable()
+{
+    // Runs the real event loop: it must go on after Quit while Setup is open, and end when Setup
+    // closes too.
+    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<QWidget> setup = setupWindows().first();
+    bool setupOutlivedQuit = false;
+
+    QTimer::singleShot(0, this,
+                       [&] { QTest::mouseClick(button(m_window, "cmdQuit"), Qt::LeftButton); });
+    QTimer::singleShot(100, this, [&] {
+        setupOutlivedQuit = m_window.isNull() && setup && setup->isVisible();
+        if (setup)
+            QTest::mouseClick(setup->findChild<QPushButton *>(QStringLiteral("cmdClose")),
+                              Qt::LeftButton);
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(setupOutlivedQuit);
+    QVERIFY(setup.isNull());
+}
+
+TALLYWICK_TEST_MAIN(tst_DrillWindow)
+#include "tst_drillwindow.moc"
