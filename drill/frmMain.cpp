@@ -118,7 +118,7 @@ void frmMain::keyPressEvent(QKeyEvent *event)
     // presses whichever button has the focus, as Space does.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto *button = qobject_cast<QPushButton *>(focusWidget());
-    if (enter && event->modifiers() == Qt::NoModifier && button && button->isEnabled()) {
+    if (enter && button && button->isEnabled()) {
         button->click();
         return;
     }

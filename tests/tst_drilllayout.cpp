@@ -6,7 +6,9 @@
 #include "drill/frmMain.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -40,6 +42,7 @@ private slots:
     void buttons();
     void fonts_data();
     void fonts();
+    void tahomaIsFound_data();
     void tahomaIsFound();
     void shapeColours_data();
     void shapeColours();
@@ -152,12 +155,30 @@ void tst_DrillLayout::fonts()
     QVERIFY(!font.strikeOut());
 }
 
+void tst_DrillLayout::tahomaIsFound_data()
+{
+    QTest::addColumn<qreal>("pointSize");
+    QTest::addColumn<int>("lineHeight"); // in twips, as the labels have it
+
+    QTest::newRow("numbers") << 48.0 << 1155;
+    QTest::newRow("operator") << 24.0 << 585;
+}
+
 void tst_DrillLayout::tahomaIsFound()
 {
-    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
-        QSKIP("fonts-wine is not installed; the system's sans-serif stands in");
-    QCOMPARE(QFontInfo(TahomaFont(48)).family(), QStringLiteral("Tahoma"));
-    QCOMPARE(QFontInfo(TahomaFont(9.75, true)).bold(), true);
+    QFETCH(qreal, pointSize);
+    QFETCH(int, lineHeight);
+
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) &&
+        !QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        QSKIP("no Tahoma here; the system's sans-serif stands in");
+    const QFont font = TahomaFont(pointSize);
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("Tahoma"));
+    QVERIFY(QFontInfo(TahomaFont(pointSize, true)).bold());
+    // Rounding to whole pixels may differ a little between rasterisers, a line of another height
+    // would not.
+    const int height = QFontMetrics(font).height();
+    QVERIFY2(qAbs(height - twips(lineHeight)) <= 2, qPrintable(QString::number(height)));
 }
 
 void tst_DrillLayout::shapeColours_data()
@@ -310,26 +331,30 @@ void tst_DrillLayout::keysPressFocusedButton_data()
 {
     QTest::addColumn<int>("tabs");
     QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QString>("outcome");
 
-    QTest::newRow("Enter on Setup") << 0 << Qt::Key_Enter << "Setup opens";
-    QTest::newRow("Return on Setup") << 0 << Qt::Key_Return << "Setup opens";
-    QTest::newRow("Space on Setup") << 0 << Qt::Key_Space << "Setup opens";
-    QTest::newRow("Return on New Problem") << 1 << Qt::Key_Return << "problem shown";
-    QTest::newRow("Space on New Problem") << 1 << Qt::Key_Space << "problem shown";
-    QTest::newRow("Return on Quit") << 2 << Qt::Key_Return << "window closes";
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("Return on Setup") << 0 << Qt::Key_Return << none << "Setup opens";
+    QTest::newRow("keypad Enter on Setup")
+        << 0 << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "Setup opens";
+    QTest::newRow("Space on Setup") << 0 << Qt::Key_Space << none << "Setup opens";
+    QTest::newRow("Return on New Problem") << 1 << Qt::Key_Return << none << "problem shown";
+    QTest::newRow("Space on New Problem") << 1 << Qt::Key_Space << none << "problem shown";
+    QTest::newRow("Return on Quit") << 2 << Qt::Key_Return << none << "window closes";
 }
 
 void tst_DrillLayout::keysPressFocusedButton()
 {
     QFETCH(int, tabs);
     QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, outcome);
 
     showWindow();
     for (int i = 0; i < tabs; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), key);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 
     auto setupIsOpen = [] {
         for (QWidget *window : QApplication::topLevelWidgets())
