@@ -1,3 +1,4 @@
+#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modSubMain.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION_TEXT));
+    LoadProgramFonts();
 
     Main();
     return QApplication::exec();

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 
+class Line;
 class QLabel;
 class QPushButton;
+class Shape;
 class frmSetup;
 
 // The drill window: shows one problem at a time as a written sum and reveals its result after the
@@ -25,6 +27,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
@@ -46,6 +49,9 @@ private:
     QLabel *lblTerm2 = nullptr;
     QLabel *lblResult = nullptr;
     QLabel *lblOperator = nullptr;
+    Line *Line35 = nullptr;
+    Shape *Box48 = nullptr;
+    Shape *Box0 = nullptr;
 
     // The one Setup window, if open. It has no parent, so it outlives this window after Quit.
     QPointer<frmSetup> m_setup;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@
         QApplication application(argc, argv);                                                      \
         QApplication::setApplicationName(QString::fromLatin1(ApplicationName));                    \
         QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));                   \
+        LoadProgramFonts();                                                                        \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

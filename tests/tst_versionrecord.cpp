@@ -1,0 +1,257 @@
+#include "testSupport.h"
+
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QtEndian>
+
+// Compiles the executable's Windows resource script with a cross windres where one is installed,
+// and reads the compiled resources back, so a broken script or a wrong fact fails here and not
+// only on a Windows build machine.
+
+namespace
+{
+
+struct Resource {
+    int type = 0; // numeric types only; the script uses no named ones
+    QByteArray data;
+};
+
+quint16 word(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
+
+quint32 dword(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+qsizetype align4(qsizetype at)
+{
+    return (at + 3) & ~qsizetype(3);
+}
+
+// A compiled resource file: entries of a header (sizes, type, name, flags) and data, each aligned
+// to four bytes.
+QList<Resource> readResources(const QByteArray &bytes)
+{
+    QList<Resource> resources;
+    qsizetype at = 0;
+    while (at + 8 <= bytes.size()) {
+        const quint32 dataSize = dword(bytes, at);
+        const quint32 headerSize = dword(bytes, at + 4);
+        if (headerSize < 8 || at + headerSize + dataSize > bytes.size())
+            break;
+        Resource resource;
+        if (word(bytes, at + 8) == 0xFFFF)
+            resource.type = word(bytes, at + 10);
+        resource.data = bytes.mid(at + headerSize, dataSize);
+        if (dataSize > 0)
+            resources.append(resource);
+        at = align4(at + headerSize + dataSize);
+    }
+    return resources;
+}
+
+QString utf16At(const QByteArray &bytes, qsizetype &at)
+{
+    QString text;
+    while (at + 2 <= bytes.size() && word(bytes, at) != 0) {
+        text.append(QChar(word(bytes, at)));
+        at += 2;
+    }
+    at += 2;
+    return text;
+}
+
+// The version record is a tree of blocks (length, value length, type, key, value, children);
+// this flattens it to paths such as "StringFileInfo/040904B0/ProductName" and their raw values.
+void readVersionBlock(const QByteArray &bytes, qsizetype start, const QString &parent,
+                      QMap<QString, QByteArray> &values)
+{
+    const quint16 length = word(bytes, start);
+    const quint16 valueLength = word(bytes, start + 2);
+    const bool text = word(bytes, start + 4) == 1;
+    qsizetype at = start + 6;
+    const QString key = utf16At(bytes, at);
+    const QString path = parent.isEmpty() ? key : parent + QLatin1Char('/') + key;
+    at = align4(at);
+    const qsizetype valueBytes = text ? valueLength * 2 : valueLength;
+    values.insert(path, bytes.mid(at, valueBytes));
+    at = align4(at + valueBytes);
+    const qsizetype end = start + length;
+    while (at + 6 < end) {
+        readVersionBlock(bytes, at, path, values);
+        at = align4(at + word(bytes, at));
+    }
+}
+
+QString text(const QByteArray &utf16)
+{
+    QString result;
+    for (qsizetype at = 0; at + 2 <= utf16.size() && word(utf16, at) != 0; at += 2)
+        result.append(QChar(word(utf16, at)));
+    return result;
+}
+
+} // namespace
+
+class tst_VersionRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fixedVersion();
+    void strings_data();
+    void strings();
+    void onlyTheGivenStrings();
+    void translation();
+    void icon();
+
+private:
+    QByteArray resourceOfType(int type);
+
+    QTemporaryDir m_dir;
+    QList<Resource> m_resources;
+};
+
+void tst_VersionRecord::initTestCase()
+{
+    const QString windres = QStringLiteral(TALLYWICK_WINDRES);
+    if (windres.isEmpty())
+        QSKIP("no windres here (Debian: binutils-mingw-w64-x86-64)");
+
+    const QString output = m_dir.filePath(QStringLiteral("tallywick.res"));
+    // A cross binutils comes without a cross compiler, so the host's preprocessor reads the script.
+    const QStringList arguments = {
+        QStringLiteral("--preprocessor=" TALLYWICK_RC_PREPROCESSOR),
+        QStringLiteral("--preprocessor-arg=-E"),
+        QStringLiteral("--preprocessor-arg=-xc"),
+        QStringLiteral("--preprocessor-arg=-DRC_INVOKED"),
+        QStringLiteral("-O"),
+        QStringLiteral("res"),
+        QStringLiteral("-i"),
+        QStringLiteral(TALLYWICK_RC_FILE),
+        QStringLiteral("-o"),
+        output,
+    };
+    QProcess process;
+    process.start(windres, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+             process.readAllStandardError().constData());
+
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    m_resources = readResources(file.readAll());
+}
+
+QByteArray tst_VersionRecord::resourceOfType(int type)
+{
+    QByteArray found;
+    int count = 0;
+    for (const Resource &resource : std::as_const(m_resources)) {
+        if (resource.type == type) {
+            found = resource.data;
+            ++count;
+        }
+    }
+    if (count != 1)
+        qWarning("%d resources of type %d", count, type);
+    return count == 1 ? found : QByteArray();
+}
+
+void tst_VersionRecord::fixedVersion()
+{
+    const QByteArray version = resourceOfType(16);
+    QVERIFY(!version.isEmpty());
+    const qsizetype fixed = version.indexOf(QByteArray::fromHex("bd04effe"));
+    QVERIFY(fixed > 0);
+    QCOMPARE(dword(version, fixed + 8), 0x00010000u);  // file version 1.0
+    QCOMPARE(dword(version, fixed + 12), 0x00000000u); // .0.0
+    QCOMPARE(dword(version, fixed + 16), 0x00010000u); // product version 1.0
+    QCOMPARE(dword(version, fixed + 20), 0x00000000u); // .0.0
+    QCOMPARE(dword(version, fixed + 36), 0x1u);        // an application
+}
+
+void tst_VersionRecord::strings_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("FileVersion") << "FileVersion"
+                                 << "1.00";
+    QTest::newRow("ProductVersion") << "ProductVersion"
+                                    << "1.00";
+    QTest::newRow("ProductName") << "ProductName"
+                                 << "Tallywick";
+    QTest::newRow("InternalName") << "InternalName"
+                                  << "Tallywick";
+    QTest::newRow("OriginalFilename") << "OriginalFilename"
+                                      << "Tallywick.exe";
+}
+
+void tst_VersionRecord::strings()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
+    QMap<QString, QByteArray> values;
+    readVersionBlock(resourceOfType(16), 0, QString(), values);
+    const QString path = QStringLiteral("VS_VERSION_INFO/StringFileInfo/040904B0/") + key;
+    QVERIFY2(values.contains(path), qPrintable(values.keys().join(QLatin1Char(' '))));
+    QCOMPARE(text(values.value(path)), value);
+}
+
+void tst_VersionRecord::onlyTheGivenStrings()
+{
+    QMap<QString, QByteArray> values;
+    readVersionBlock(resourceOfType(16), 0, QString(), values);
+    QStringList tables;
+    QStringList strings;
+    for (const QString &path : values.keys()) {
+        const QStringList parts = path.split(QLatin1Char('/'));
+        if (parts.size() == 3 && parts.at(1) == QLatin1String("StringFileInfo"))
+            tables.append(parts.at(2));
+        if (parts.size() == 4 && parts.at(1) == QLatin1String("StringFileInfo"))
+            strings.append(parts.at(3));
+    }
+    QCOMPARE(tables, QStringList{QStringLiteral("040904B0")});
+    strings.sort();
+    QCOMPARE(strings, (QStringList{"FileVersion", "InternalName", "OriginalFilename", "ProductName",
+                                   "ProductVersion"}));
+    // The record and the running program state the same version.
+    QCOMPARE(text(values.value(QStringLiteral("VS_VERSION_INFO/StringFileInfo/040904B0/"
+                                              "ProductVersion"))),
+             QStringLiteral(TALLYWICK_VERSION_TEXT));
+}
+
+void tst_VersionRecord::translation()
+{
+    QMap<QString, QByteArray> values;
+    readVersionBlock(resourceOfType(16), 0, QString(), values);
+    const QByteArray translation =
+        values.value(QStringLiteral("VS_VERSION_INFO/VarFileInfo/Translation"));
+    QCOMPARE(translation.size(), 4);
+    QCOMPARE(word(translation, 0), quint16(0x409)); // US English
+    QCOMPARE(word(translation, 2), quint16(1200));  // Unicode
+}
+
+void tst_VersionRecord::icon()
+{
+    const QByteArray group = resourceOfType(14);
+    QVERIFY(group.size() >= 6);
+    QCOMPARE(word(group, 4), quint16(3));
+    QCOMPARE(group.size(), 6 + 3 * 14);
+    const int expected[3][2] = {{32, 1}, {32, 4}, {16, 4}}; // size, bits per pixel
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype entry = 6 + 14 * i;
+        QCOMPARE(int(quint8(group.at(entry))), expected[i][0]);
+        QCOMPARE(int(word(group, entry + 6)), expected[i][1]);
+    }
+}
+
+TALLYWICK_TEST_MAIN(tst_VersionRecord)
+#include "tst_versionrecord.moc"

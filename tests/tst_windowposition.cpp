@@ -1,0 +1,266 @@
+#include "testSupport.h"
+
+#include "core/modSubMain.h"
+#include "core/modTwips.h"
+#include "core/modWindowPosition.h"
+#include "drill/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
+
+#include <optional>
+
+namespace
+{
+
+QSettings store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
+}
+
+void writeStored(const QString &top, const QString &left)
+{
+    QSettings settings = store();
+    settings.setValue(QStringLiteral("frmMain/Top"), top);
+    settings.setValue(QStringLiteral("frmMain/Left"), left);
+}
+
+QVariant readStored(const char *key)
+{
+    return store().value(QStringLiteral("frmMain/") + QLatin1String(key));
+}
+
+} // namespace
+
+class tst_WindowPosition : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void parse_data();
+    void parse();
+    void format_data();
+    void format();
+    void firstRunOpensAtDefault();
+    void closingStoresAndReopensThere_data();
+    void closingStoresAndReopensThere();
+    void badStoredValueUsesDefault_data();
+    void badStoredValueUsesDefault();
+    void unusableStoreFile_data();
+    void unusableStoreFile();
+
+private:
+    QString storeFile() const { return store().fileName(); }
+    void removeStoreFile();
+};
+
+void tst_WindowPosition::init()
+{
+    SetDefaultSettings();
+    removeStoreFile();
+}
+
+void tst_WindowPosition::cleanup()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    removeStoreFile();
+}
+
+void tst_WindowPosition::removeStoreFile()
+{
+    const QString path = storeFile();
+    if (QFileInfo(path).isDir())
+        QDir(path).removeRecursively();
+    QSettings settings = store();
+    settings.clear();
+    settings.sync();
+    QFile::remove(path);
+}
+
+void tst_WindowPosition::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<std::optional<int>>("expected");
+
+    const std::optional<int> none;
+    QTest::newRow("plain") << "1440" << std::optional<int>(1440);
+    QTest::newRow("zero") << "0" << std::optional<int>(0);
+    QTest::newRow("negative") << "-1500" << std::optional<int>(-1500);
+    QTest::newRow("surrounding blanks") << " 1440 " << std::optional<int>(1440);
+    QTest::newRow("fraction rounds down") << "1440.4" << std::optional<int>(1440);
+    QTest::newRow("half to even, down") << "1440.5" << std::optional<int>(1440);
+    QTest::newRow("half to even, up") << "1441.5" << std::optional<int>(1442);
+    QTest::newRow("exponent") << "1.5e3" << std::optional<int>(1500);
+    QTest::newRow("largest screen coordinate") << "491505" << std::optional<int>(491505);
+    QTest::newRow("smallest screen coordinate") << "-491505" << std::optional<int>(-491505);
+    QTest::newRow("beyond a screen coordinate") << "491520" << none;
+    QTest::newRow("far beyond") << "1e30" << none;
+    QTest::newRow("beyond single precision") << "1e39" << none;
+    QTest::newRow("not a number") << "abc" << none;
+    QTest::newRow("number then text") << "100abc" << none;
+    QTest::newRow("empty") << "" << none;
+    QTest::newRow("blank") << "   " << none;
+    QTest::newRow("NaN") << "NaN" << none;
+    QTest::newRow("inf") << "inf" << none;
+    QTest::newRow("-inf") << "-inf" << none;
+    QTest::newRow("decimal comma") << "1440,5" << none;
+}
+
+void tst_WindowPosition::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(std::optional<int>, expected);
+
+    QCOMPARE(ParseStoredPosition(text), expected);
+}
+
+void tst_WindowPosition::format_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("default") << 100 << "100";
+    QTest::newRow("zero") << 0 << "0";
+    QTest::newRow("negative") << -1500 << "-1500";
+    QTest::newRow("largest") << 491505 << "491505";
+}
+
+void tst_WindowPosition::format()
+{
+    QFETCH(int, twips);
+    QFETCH(QString, text);
+
+    QCOMPARE(FormatStoredPosition(twips), text);
+    QCOMPARE(ParseStoredPosition(text), std::optional<int>(twips));
+}
+
+void tst_WindowPosition::firstRunOpensAtDefault()
+{
+    QPointer<frmMain> window = Main();
+    QCOMPARE(window->pos(), QPoint(twips(100), twips(100)));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->pos(), QPoint(twips(100), twips(100)));
+
+    // Closing untouched writes the default back, as the text a later run reads.
+    window->close();
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(readStored("Top").toString(), QStringLiteral("105"));
+    QCOMPARE(readStored("Left").toString(), QStringLiteral("105"));
+}
+
+void tst_WindowPosition::closingStoresAndReopensThere_data()
+{
+    QTest::addColumn<QPoint>("pixels");
+    QTest::addColumn<bool>("byQuit");
+
+    for (const bool byQuit : {true, false}) {
+        const char *how = byQuit ? "Quit" : "close control";
+        QTest::addRow("%s, on screen", how) << QPoint(96, 192) << byQuit;
+        QTest::addRow("%s, top-left corner", how) << QPoint(0, 0) << byQuit;
+        QTest::addRow("%s, left of and above the screen", how) << QPoint(-100, -40) << byQuit;
+    }
+}
+
+void tst_WindowPosition::closingStoresAndReopensThere()
+{
+    QFETCH(QPoint, pixels);
+    QFETCH(bool, byQuit);
+
+    QPointer<frmMain> window = Main();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->move(pixels);
+    QCOMPARE(window->pos(), pixels);
+    if (byQuit)
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdQuit")),
+                          Qt::LeftButton);
+    else
+        window->close();
+    QTRY_VERIFY(window.isNull());
+
+    QCOMPARE(readStored("Top").toString(), QString::number(pixelsToTwips(pixels.y())));
+    QCOMPARE(readStored("Left").toString(), QString::number(pixelsToTwips(pixels.x())));
+
+    QPointer<frmMain> reopened = Main();
+    QCOMPARE(reopened->pos(), pixels);
+    QVERIFY(QTest::qWaitForWindowExposed(reopened));
+    QCOMPARE(reopened->pos(), pixels);
+}
+
+void tst_WindowPosition::badStoredValueUsesDefault_data()
+{
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QPoint>("pixels");
+
+    const int fallback = twips(DefaultPositionTwips);
+    const QStringList bad = {"abc", "", "NaN", "inf", "-inf", "1e30", "12 34"};
+    for (const QString &text : bad) {
+        QTest::addRow("Top \"%s\"", qPrintable(text)) << text << "1500" << QPoint(100, fallback);
+        QTest::addRow("Left \"%s\"", qPrintable(text)) << "3000" << text << QPoint(fallback, 200);
+    }
+    QTest::newRow("both bad") << "x"
+                              << "y" << QPoint(fallback, fallback);
+}
+
+void tst_WindowPosition::badStoredValueUsesDefault()
+{
+    QFETCH(QString, top);
+    QFETCH(QString, left);
+    QFETCH(QPoint, pixels);
+
+    writeStored(top, left);
+    QPointer<frmMain> window = Main();
+    QCOMPARE(window->pos(), pixels);
+
+    // The next close replaces the bad text with a usable one.
+    window->close();
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(ParseStoredPosition(readStored("Top").toString()).has_value());
+    QVERIFY(ParseStoredPosition(readStored("Left").toString()).has_value());
+}
+
+void tst_WindowPosition::unusableStoreFile_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("a folder where the file should be") << "folder";
+    QTest::newRow("binary garbage") << "garbage";
+    QTest::newRow("a value that is a list") << "list";
+}
+
+void tst_WindowPosition::unusableStoreFile()
+{
+    QFETCH(QString, kind);
+
+    const QString path = storeFile();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    if (kind == QLatin1String("folder")) {
+        // Neither readable nor writable as a file, whoever runs the test.
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == QLatin1String("garbage"))
+            file.write(QByteArray("\x00\xff[frmMain\nTop=\x01\x02\nLeft", 25));
+        else
+            file.write("[frmMain]\nTop=1, 2\nLeft=@Invalid()\n");
+    }
+
+    QPointer<frmMain> window = Main();
+    QCOMPARE(window->pos(), QPoint(twips(100), twips(100)));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+TALLYWICK_TEST_MAIN(tst_WindowPosition)
+#include "tst_windowposition.moc"
