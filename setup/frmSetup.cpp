@@ -289,6 +289,9 @@ void frmSetup::createControls()
     scrWaitPercent->setPageStep(10);
     scrWaitPercent->setValue(0);
     scrWaitPercent->setFocusPolicy(Qt::StrongFocus);
+    // Qt inverts a scroll bar's keys for scrolled views; here the right arrow key makes the wait
+    // longer, as the right arrow button does.
+    scrWaitPercent->setInvertedControls(false);
 
     makeButton(cmdClose, "cmdClose", "Close", 7200, 3600, 1695, 495, 12);
 
