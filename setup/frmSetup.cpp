@@ -145,6 +145,9 @@ frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
 void frmSetup::createControls()
 {
     setFixedSize(twips(16110), twips(4485));
+    // The check boxes and the scroll bar take the window's font. Tahoma 8.25 pt stands in for the
+    // toolkit's classic dialog font: desktop defaults are too wide for the boxes' fixed sizes.
+    setFont(TahomaFont(8.25));
     // Never seen: the picture covers the whole client area.
     fillBackground(this, QColor(192, 192, 192));
 
