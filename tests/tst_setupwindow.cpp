@@ -610,6 +610,10 @@ void tst_SetupWindow::pictureCoversTheWindow()
     QCOMPARE(shot.pixelColor(24, 175), outline);
     QCOMPARE(shot.pixelColor(25, 175), outline);
     QCOMPARE(shot.pixelColor(26, 175), QColor(170, 170, 170));
+    // Over the operations panel only the division column's rule runs down to y 200.
+    QCOMPARE(shot.pixelColor(624, 190), outline);
+    QCOMPARE(shot.pixelColor(433, 190), QColor(170, 170, 170));
+    QCOMPARE(shot.pixelColor(433, 170), outline);
 }
 
 TALLYWICK_TEST_MAIN(tst_SetupWindow)
