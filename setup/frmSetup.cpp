@@ -1,26 +1,393 @@
 #include "setup/frmSetup.h"
 
+#include "core/Shape.h"
+#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modTwips.h"
 #include "core/modWindowPosition.h"
+#include "setup/modSetupText.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <initializer_list>
+
+// The gradient lives in the program's static library, whose resource initialiser the linker drops
+// unless something refers to it.
+static void initSetupResources()
+{
+    Q_INIT_RESOURCE(setup);
+}
+
+namespace
+{
+
+const QColor PanelGrey(170, 170, 170);
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// An auto-size label takes the size of its caption and keeps its top-left corner.
+void setAutoSizeCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    label->adjustSize();
+}
+
+void fillBackground(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(control->backgroundRole(), colour);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+// The operation rule: an operation may be excluded only while another one stays included, and
+// only an included operation offers its kinds of result. Refusing checks the box again, which
+// runs this rule once more, nested, for that change; both runs leave the same state behind.
+void OperationRule(QCheckBox *box, bool &setting, std::initializer_list<QCheckBox *> resultKinds,
+                   std::initializer_list<QCheckBox *> otherOperations)
+{
+    auto enableResultKinds = [&](bool enabled) {
+        for (QCheckBox *kind : resultKinds)
+            kind->setEnabled(enabled);
+    };
+
+    switch (box->checkState()) {
+    case Qt::Checked:
+        enableResultKinds(true);
+        box->setText(QStringLiteral("Included"));
+        setting = true;
+        break;
+    case Qt::Unchecked: {
+        bool anotherIncluded = false;
+        for (const QCheckBox *other : otherOperations)
+            anotherIncluded = anotherIncluded || other->checkState() == Qt::Checked;
+        if (anotherIncluded) {
+            enableResultKinds(false);
+            box->setText(QString());
+            setting = false;
+        } else {
+            enableResultKinds(true);
+            box->setChecked(true);
+            box->setText(QStringLiteral("Included"));
+            setting = true;
+        }
+        break;
+    }
+    case Qt::PartiallyChecked:
+        break;
+    }
+}
+
+// The result-kind rule: a group that has a checked box keeps at least one. Refusing works as in
+// the operation rule.
+void ResultKindRule(QCheckBox *box, bool &setting, std::initializer_list<QCheckBox *> group)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        setting = true;
+        break;
+    case Qt::Unchecked: {
+        bool anotherChecked = false;
+        for (const QCheckBox *other : group)
+            anotherChecked = anotherChecked || other->checkState() == Qt::Checked;
+        if (anotherChecked) {
+            setting = false;
+        } else {
+            box->setChecked(true);
+            setting = true;
+        }
+        break;
+    }
+    case Qt::PartiallyChecked:
+        break;
+    }
+}
+
+// The focus rule of a term box: numeric text becomes the limit and stays as typed; anything else
+// gives way to the limit the setting still holds.
+void TakeOverLimit(QLineEdit *box, std::int32_t &setting)
+{
+    if (const auto limit = TermLimitFromText(box->text()))
+        setting = *limit;
+    else
+        box->setText(TermLimitText(setting));
+}
+
+} // namespace
 
 frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
 {
+    initSetupResources();
     setObjectName(QStringLiteral("frmSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tallywick - Setup"));
-    setFixedSize(twips(16110), twips(4485));
+    setWindowIcon(ProgramIcon());
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twips(7200), twips(3600), twips(1695), twips(495));
-    connect(cmdClose, &QPushButton::clicked, this, &frmSetup::cmdClose_Click);
+    createControls();
+    connectHandlers();
 
     Form_Load();
     cmdClose->setFocus();
+}
+
+void frmSetup::createControls()
+{
+    setFixedSize(twips(16110), twips(4485));
+    // The check boxes and the scroll bar take the window's font. Tahoma 8.25 pt stands in for the
+    // toolkit's classic dialog font: desktop defaults are too wide for the boxes' fixed sizes.
+    setFont(TahomaFont(8.25));
+    // Never seen: the picture covers the whole client area.
+    fillBackground(this, QColor(192, 192, 192));
+
+    auto makeLabel = [this](QLabel *&label, const QString &name, const char *caption, int left,
+                            int top, int width, int height, const QFont &font, bool autoSize) {
+        label = new QLabel(this);
+        label->setObjectName(name);
+        label->setFont(font);
+        label->setGeometry(twipsRect(left, top, width, height));
+        if (autoSize)
+            setAutoSizeCaption(label, QString::fromLatin1(caption));
+        else
+            label->setText(QString::fromLatin1(caption));
+    };
+    auto makeShape = [this](int index, int left, int top, int width, int height) {
+        Shape1[index] = new Shape(this);
+        Shape1[index]->setObjectName(QStringLiteral("Shape1_%1").arg(index));
+        Shape1[index]->setGeometry(twipsRect(left, top, width, height));
+        Shape1[index]->setFillColor(PanelGrey);
+        Shape1[index]->setOutlineWidth(2);
+    };
+    auto makeHeading = [&](int index, const char *caption, int left, int top, int width,
+                           int height) {
+        makeLabel(Label5[index], QStringLiteral("Label5_%1").arg(index), caption, left, top, width,
+                  height, TahomaFont(14.25), false);
+    };
+    auto makeLine = [this](Line *&line, const char *name, int x1, int y1, int x2, int y2,
+                           int width) {
+        line = new Line(this);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setLineWidth(width);
+        line->setPoints(QPoint(twips(x1), twips(y1)), QPoint(twips(x2), twips(y2)));
+    };
+    auto makeTextBox = [this](QLineEdit *&box, const char *name, int left, int top, int width,
+                              int height) {
+        box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFont(TahomaFont(12));
+        box->setAlignment(Qt::AlignCenter);
+        box->setGeometry(twipsRect(left, top, width, height));
+    };
+    auto makeButton = [this](QPushButton *&button, const char *name, const char *caption, int left,
+                             int top, int width, int height, qreal pointSize) {
+        button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(TahomaFont(pointSize));
+        button->setAutoDefault(false);
+        button->setGeometry(twipsRect(left, top, width, height));
+    };
+    auto makeCheckBox = [this](QCheckBox *&box, const char *name, const char *caption, int left,
+                               int top, int width, int height) {
+        box = new QCheckBox(QString::fromLatin1(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(twipsRect(left, top, width, height));
+        const bool operation = qstrcmp(caption, "Include") == 0;
+        // Operation boxes are created included and keep the button face behind them; the boxes
+        // of the kinds of result are clear and take the panel's grey.
+        box->setChecked(operation);
+        fillBackground(box, operation ? box->palette().color(QPalette::Button) : PanelGrey);
+    };
+    auto makeOption = [this](QRadioButton *&option, const char *name, const char *caption, int left,
+                             int top, int width, int height) {
+        option = new QRadioButton(QString::fromLatin1(caption), this);
+        option->setObjectName(QString::fromLatin1(name));
+        option->setFont(TahomaFont(11.25));
+        option->setGeometry(twipsRect(left, top, width, height));
+        fillBackground(option, PanelGrey);
+    };
+
+    // Back to front: Qt draws later siblings over earlier ones.
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/setup/gradient.bmp")));
+    Image1->setScaledContents(true);
+    Image1->setGeometry(twipsRect(0, -495, 19995, 5790));
+
+    makeShape(0, 360, 720, 4455, 2055);
+    makeLabel(Label4, QStringLiteral("Label4"), "to", 3240, 1440, 195, 270, TahomaFont(11.25),
+              true);
+    makeLabel(Label3, QStringLiteral("Label3"), "to", 3240, 960, 195, 270, TahomaFont(11.25), true);
+    makeLabel(Label2, QStringLiteral("Label2"), "Bottom Term", 600, 1440, 1335, 270,
+              TahomaFont(11.25), true);
+    makeLabel(Label1, QStringLiteral("Label1"), "Top Term", 600, 1080, 1005, 270, TahomaFont(11.25),
+              true);
+    makeHeading(0, "Term Limits", 480, 240, 2775, 375);
+    makeShape(1, 11280, 720, 4455, 1695);
+    makeShape(2, 5040, 720, 6015, 2535);
+    makeHeading(1, "Show Answer", 11400, 240, 2775, 375);
+    makeHeading(2, "Operations and Results", 5160, 240, 3615, 375);
+    makeLine(Line4, "Line4", 9360, 1380, 9360, 3005, 1);
+    makeLine(Line3, "Line3", 7890, 1380, 7890, 2705, 1);
+    makeLine(Line2, "Line2", 6495, 1380, 6495, 2705, 1);
+    makeLine(Line1, "Line1", 5280, 1380, 10560, 1380, 2);
+    makeLabel(Label9, QStringLiteral("Label9"), "Division", 9600, 1080, 660, 195,
+              TahomaFont(8.25, true), true);
+    makeLabel(Label8, QStringLiteral("Label8"), "Multiplication", 8070, 1080, 1140, 195,
+              TahomaFont(8.25, true), true);
+    makeLabel(Label7, QStringLiteral("Label7"), "Subtraction", 6705, 1080, 990, 195,
+              TahomaFont(8.25, true), true);
+    makeLabel(Label6, QStringLiteral("Label6"), "Addition", 5520, 1080, 705, 195,
+              TahomaFont(8.25, true), true);
+    makeLabel(lblSeconds, QStringLiteral("lblSeconds"), "Seconds", 13820, 1365, 825, 270,
+              TahomaFont(11.25), true);
+
+    // Term limits.
+    makeTextBox(txtTerm1Low, "txtTerm1Low", 2280, 960, 855, 405);
+    makeTextBox(txtTerm1High, "txtTerm1High", 3600, 960, 975, 405);
+    makeTextBox(txtTerm2Low, "txtTerm2Low", 2280, 1440, 855, 405);
+    makeTextBox(txtTerm2High, "txtTerm2High", 3600, 1440, 975, 405);
+    makeButton(cmdFlip, "cmdFlip", "S W A P", 2640, 2040, 1455, 375, 9.75);
+
+    // Operations and results: one row of the grid after another.
+    makeCheckBox(chkAdd, "chkAdd", "Include", 5400, 1560, 855, 255);
+    makeCheckBox(chkSub, "chkSub", "Include", 6720, 1560, 855, 255);
+    makeCheckBox(chkMult, "chkMult", "Include", 8160, 1560, 855, 255);
+    makeCheckBox(chkDiv, "chkDiv", "Include", 9600, 1560, 855, 255);
+    makeCheckBox(chkAddPos, "chkAddPos", "Positive", 5400, 1920, 1000, 255);
+    makeCheckBox(chkSubPos, "chkSubPos", "Positive", 6720, 1920, 1000, 255);
+    makeCheckBox(chkMultPos, "chkMultPos", "Positive", 8160, 1920, 1000, 255);
+    makeCheckBox(chkDivPos, "chkDivPos", "Positive", 9600, 1920, 1000, 255);
+    makeCheckBox(chkAddNeg, "chkAddNeg", "Negative", 5400, 2160, 1000, 255);
+    makeCheckBox(chkSubNeg, "chkSubNeg", "Negative", 6720, 2160, 1000, 255);
+    makeCheckBox(chkMultNeg, "chkMultNeg", "Negative", 8160, 2160, 1000, 255);
+    makeCheckBox(chkDivNeg, "chkDivNeg", "Negative", 9600, 2160, 1000, 255);
+    makeCheckBox(chkAddZero, "chkAddZero", "Zero", 5400, 2400, 1000, 255);
+    makeCheckBox(chkSubZero, "chkSubZero", "Zero", 6720, 2400, 1000, 255);
+    makeCheckBox(chkDivWhole, "chkDivWhole", "Whole", 9600, 2520, 1000, 195);
+    makeCheckBox(chkDivFraction, "chkDivFraction", "Fraction", 9600, 2760, 1000, 195);
+
+    // Show answer. Both option buttons are children of the window, so they form its one group.
+    makeOption(optShowAnswer_No, "optShowAnswer_No", "Don't show it", 11640, 960, 2700, 270);
+    makeOption(optShowAnswer_Yes, "optShowAnswer_Yes", "Show after", 11640, 1365, 1400, 270);
+    makeTextBox(txtWaitSeconds, "txtWaitSeconds", 13100, 1305, 615, 405);
+    // It only displays the wait, so it stays out of the way of the keyboard.
+    txtWaitSeconds->setReadOnly(true);
+    txtWaitSeconds->setFocusPolicy(Qt::NoFocus);
+    scrWaitPercent = new QScrollBar(Qt::Horizontal, this);
+    scrWaitPercent->setObjectName(QStringLiteral("scrWaitPercent"));
+    scrWaitPercent->setGeometry(twipsRect(12000, 1845, 3375, 255));
+    scrWaitPercent->setRange(0, 100);
+    scrWaitPercent->setSingleStep(5);
+    scrWaitPercent->setPageStep(10);
+    scrWaitPercent->setValue(0);
+    scrWaitPercent->setFocusPolicy(Qt::StrongFocus);
+    // Qt inverts a scroll bar's keys for scrolled views; here the right arrow key makes the wait
+    // longer, as the right arrow button does.
+    scrWaitPercent->setInvertedControls(false);
+
+    makeButton(cmdClose, "cmdClose", "Close", 7200, 3600, 1695, 495, 12);
+
+    const std::initializer_list<QWidget *> tabOrder = {
+        cmdClose,         cmdFlip,   txtTerm2High, txtTerm1High, txtTerm2Low,    txtTerm1Low,
+        chkDiv,           chkMult,   chkSub,       chkAdd,       chkDivFraction, chkDivWhole,
+        chkDivPos,        chkDivNeg, chkMultPos,   chkMultNeg,   chkSubPos,      chkSubZero,
+        chkSubNeg,        chkAddPos, chkAddZero,   chkAddNeg,    scrWaitPercent, optShowAnswer_Yes,
+        optShowAnswer_No,
+    };
+    QWidget *previous = nullptr;
+    for (QWidget *control : tabOrder) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void frmSetup::connectHandlers()
+{
+    // toggled fires for every real change of a box's state, also one made from code, and not for
+    // a state set again to what it was, which is when the rules must run.
+    connect(chkAdd, &QCheckBox::toggled, this, &frmSetup::chkAdd_Click);
+    connect(chkAddPos, &QCheckBox::toggled, this, &frmSetup::chkAddPos_Click);
+    connect(chkAddNeg, &QCheckBox::toggled, this, &frmSetup::chkAddNeg_Click);
+    connect(chkAddZero, &QCheckBox::toggled, this, &frmSetup::chkAddZero_Click);
+    connect(chkDiv, &QCheckBox::toggled, this, &frmSetup::chkDiv_Click);
+    connect(chkDivFraction, &QCheckBox::toggled, this, &frmSetup::chkDivFraction_Click);
+    connect(chkDivNeg, &QCheckBox::toggled, this, &frmSetup::chkDivNeg_Click);
+    connect(chkDivPos, &QCheckBox::toggled, this, &frmSetup::chkDivPos_Click);
+    connect(chkDivWhole, &QCheckBox::toggled, this, &frmSetup::chkDivWhole_Click);
+    connect(chkMult, &QCheckBox::toggled, this, &frmSetup::chkMult_Click);
+    connect(chkMultNeg, &QCheckBox::toggled, this, &frmSetup::chkMultNeg_Click);
+    connect(chkMultPos, &QCheckBox::toggled, this, &frmSetup::chkMultPos_Click);
+    connect(chkSub, &QCheckBox::toggled, this, &frmSetup::chkSub_Click);
+    connect(chkSubNeg, &QCheckBox::toggled, this, &frmSetup::chkSubNeg_Click);
+    connect(chkSubPos, &QCheckBox::toggled, this, &frmSetup::chkSubPos_Click);
+    connect(chkSubZero, &QCheckBox::toggled, this, &frmSetup::chkSubZero_Click);
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmSetup::cmdClose_Click);
+    connect(cmdFlip, &QPushButton::clicked, this, &frmSetup::cmdFlip_Click);
+
+    // An option button's handler runs when it becomes the selected one.
+    connect(optShowAnswer_No, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            optShowAnswer_No_Click();
+    });
+    connect(optShowAnswer_Yes, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected)
+            optShowAnswer_Yes_Click();
+    });
+
+    // With tracking on, every position the thumb passes changes the value, so one signal covers
+    // both handlers and each position is handled once: by Scroll while the thumb is held, by
+    // Change for steps, pages and positions set from code.
+    connect(scrWaitPercent, &QScrollBar::valueChanged, this, [this] {
+        if (scrWaitPercent->isSliderDown())
+            scrWaitPercent_Scroll();
+        else
+            scrWaitPercent_Change();
+    });
+
+    connect(txtWaitSeconds, &QLineEdit::textChanged, this, &frmSetup::txtWaitSeconds_Change);
+
+    for (QLineEdit *box : {txtTerm1Low, txtTerm1High, txtTerm2Low, txtTerm2High})
+        box->installEventFilter(this);
+}
+
+bool frmSetup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return QWidget::eventFilter(watched, event);
+
+    // A term box takes its text over only when the focus moves to another control of this
+    // window: not when the user switches to another window, nor when a context menu opens. Qt
+    // has already made the new control the focus widget when the old one hears of it, and it
+    // hands the new one its press or key only afterwards.
+    const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    const QWidget *next = QApplication::focusWidget();
+    const bool toOwnControl = reason != Qt::ActiveWindowFocusReason &&
+                              reason != Qt::PopupFocusReason && next && next != watched &&
+                              next->window() == this;
+    if (toOwnControl) {
+        if (watched == txtTerm1Low)
+            txtTerm1Low_LostFocus();
+        else if (watched == txtTerm1High)
+            txtTerm1High_LostFocus();
+        else if (watched == txtTerm2Low)
+            txtTerm2Low_LostFocus();
+        else if (watched == txtTerm2High)
+            txtTerm2High_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmSetup::closeEvent(QCloseEvent *event)
@@ -32,6 +399,7 @@ void frmSetup::closeEvent(QCloseEvent *event)
 void frmSetup::Form_Load()
 {
     RestoreWindowPosition(this, QStringLiteral("frmSetup"));
+    SettingsToControls();
 }
 
 void frmSetup::Form_Unload()
@@ -39,7 +407,205 @@ void frmSetup::Form_Unload()
     SaveWindowPosition(this, QStringLiteral("frmSetup"));
 }
 
+void frmSetup::SettingsToControls()
+{
+    // Each step reads its setting when it runs; a box whose state changes runs its rule nested
+    // inside setChecked, before the next step.
+    txtTerm1Low->setText(TermLimitText(glTerm1Low));
+    txtTerm2Low->setText(TermLimitText(glTerm2Low));
+    txtTerm1High->setText(TermLimitText(glTerm1High));
+    txtTerm2High->setText(TermLimitText(glTerm2High));
+
+    chkAdd->setChecked(gbAdd);
+    chkAddPos->setChecked(gbAddPos);
+    chkAddNeg->setChecked(gbAddNeg);
+    chkAddZero->setChecked(gbAddZero);
+    chkSub->setChecked(gbSub);
+    chkSubPos->setChecked(gbSubPos);
+    chkSubNeg->setChecked(gbSubNeg);
+    chkSubZero->setChecked(gbSubZero);
+    chkMult->setChecked(gbMult);
+    chkMultPos->setChecked(gbMultPos);
+    chkMultNeg->setChecked(gbMultNeg);
+    chkDiv->setChecked(gbDiv);
+    chkDivPos->setChecked(gbDivPos);
+    chkDivNeg->setChecked(gbDivNeg);
+    chkDivWhole->setChecked(gbDivWhole);
+    chkDivFraction->setChecked(gbDivFraction);
+
+    if (gbShowAnswer)
+        optShowAnswer_Yes->setChecked(true);
+    else
+        optShowAnswer_No->setChecked(true);
+
+    // The wait is shown from the position exactly once: through valueChanged when the position
+    // moves, by hand when the scroll bar already stands there (a wait of 0 at the created 0).
+    const int position =
+        qBound(scrWaitPercent->minimum(), int(PositionFromWaitSeconds(gsngWaitSeconds)),
+               scrWaitPercent->maximum());
+    if (scrWaitPercent->value() == position)
+        scrWaitPercent_Change();
+    else
+        scrWaitPercent->setValue(position);
+}
+
+void frmSetup::chkAdd_Click()
+{
+    OperationRule(chkAdd, gbAdd, {chkAddPos, chkAddNeg, chkAddZero}, {chkSub, chkMult, chkDiv});
+}
+
+void frmSetup::chkAddPos_Click()
+{
+    ResultKindRule(chkAddPos, gbAddPos, {chkAddNeg, chkAddZero});
+}
+
+void frmSetup::chkAddNeg_Click()
+{
+    ResultKindRule(chkAddNeg, gbAddNeg, {chkAddPos, chkAddZero});
+}
+
+void frmSetup::chkAddZero_Click()
+{
+    ResultKindRule(chkAddZero, gbAddZero, {chkAddPos, chkAddNeg});
+}
+
+void frmSetup::chkDiv_Click()
+{
+    OperationRule(chkDiv, gbDiv, {chkDivPos, chkDivNeg, chkDivWhole, chkDivFraction},
+                  {chkAdd, chkSub, chkMult});
+}
+
+void frmSetup::chkDivFraction_Click()
+{
+    ResultKindRule(chkDivFraction, gbDivFraction, {chkDivWhole});
+}
+
+void frmSetup::chkDivNeg_Click()
+{
+    ResultKindRule(chkDivNeg, gbDivNeg, {chkDivPos});
+}
+
+void frmSetup::chkDivPos_Click()
+{
+    ResultKindRule(chkDivPos, gbDivPos, {chkDivNeg});
+}
+
+void frmSetup::chkDivWhole_Click()
+{
+    ResultKindRule(chkDivWhole, gbDivWhole, {chkDivFraction});
+}
+
+void frmSetup::chkMult_Click()
+{
+    OperationRule(chkMult, gbMult, {chkMultPos, chkMultNeg}, {chkAdd, chkSub, chkDiv});
+}
+
+void frmSetup::chkMultNeg_Click()
+{
+    ResultKindRule(chkMultNeg, gbMultNeg, {chkMultPos});
+}
+
+void frmSetup::chkMultPos_Click()
+{
+    ResultKindRule(chkMultPos, gbMultPos, {chkMultNeg});
+}
+
+void frmSetup::chkSub_Click()
+{
+    OperationRule(chkSub, gbSub, {chkSubPos, chkSubNeg, chkSubZero}, {chkAdd, chkMult, chkDiv});
+}
+
+void frmSetup::chkSubNeg_Click()
+{
+    ResultKindRule(chkSubNeg, gbSubNeg, {chkSubPos, chkSubZero});
+}
+
+void frmSetup::chkSubPos_Click()
+{
+    ResultKindRule(chkSubPos, gbSubPos, {chkSubNeg, chkSubZero});
+}
+
+void frmSetup::chkSubZero_Click()
+{
+    ResultKindRule(chkSubZero, gbSubZero, {chkSubPos, chkSubNeg});
+}
+
 void frmSetup::cmdClose_Click()
 {
     close();
+}
+
+void frmSetup::cmdFlip_Click()
+{
+    // The texts move as typed, low with low and high with high; then all four become limits.
+    const QString term1Low = txtTerm1Low->text();
+    const QString term1High = txtTerm1High->text();
+    txtTerm1Low->setText(txtTerm2Low->text());
+    txtTerm1High->setText(txtTerm2High->text());
+    txtTerm2Low->setText(term1Low);
+    txtTerm2High->setText(term1High);
+
+    // Every text here has passed the focus rule or come from a setting, so each converts; should
+    // one not, its setting is simply left alone.
+    auto convert = [](const QLineEdit *box, std::int32_t &setting) {
+        if (const auto limit = TermLimitFromText(box->text()))
+            setting = *limit;
+    };
+    convert(txtTerm1Low, glTerm1Low);
+    convert(txtTerm2Low, glTerm2Low);
+    convert(txtTerm1High, glTerm1High);
+    convert(txtTerm2High, glTerm2High);
+}
+
+void frmSetup::optShowAnswer_No_Click()
+{
+    gbShowAnswer = false;
+}
+
+void frmSetup::optShowAnswer_Yes_Click()
+{
+    gbShowAnswer = true;
+}
+
+void frmSetup::scrWaitPercent_Change()
+{
+    ScrollPositionToWait();
+}
+
+void frmSetup::scrWaitPercent_Scroll()
+{
+    ScrollPositionToWait();
+}
+
+void frmSetup::ScrollPositionToWait()
+{
+    // The setting first: the unit word, set through the text's change handler, reads it.
+    gsngWaitSeconds = WaitSecondsFromPosition(scrWaitPercent->value());
+    txtWaitSeconds->setText(WaitSecondsText(gsngWaitSeconds));
+}
+
+void frmSetup::txtTerm1Low_LostFocus()
+{
+    TakeOverLimit(txtTerm1Low, glTerm1Low);
+}
+
+void frmSetup::txtTerm1High_LostFocus()
+{
+    TakeOverLimit(txtTerm1High, glTerm1High);
+}
+
+void frmSetup::txtTerm2Low_LostFocus()
+{
+    TakeOverLimit(txtTerm2Low, glTerm2Low);
+}
+
+void frmSetup::txtTerm2High_LostFocus()
+{
+    TakeOverLimit(txtTerm2High, glTerm2High);
+}
+
+void frmSetup::txtWaitSeconds_Change()
+{
+    setAutoSizeCaption(lblSeconds, gsngWaitSeconds == 1.0f ? QStringLiteral("Second")
+                                                           : QStringLiteral("Seconds"));
 }
