@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <initializer_list>
 
 // The gradient lives in the program's static library, whose resource initialiser the linker drops
@@ -207,6 +208,13 @@ void frmSetup::createControls()
         // of the kinds of result are clear and take the panel's grey.
         box->setChecked(operation);
         fillBackground(box, operation ? box->palette().color(QPalette::Button) : PanelGrey);
+        if (operation) {
+            // The caption becomes "Included" once the operation rule runs; Qt's check box needs a
+            // few pixels more than the nominal width to show it whole.
+            box->setText(QStringLiteral("Included"));
+            box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
+            box->setText(QString::fromLatin1(caption));
+        }
     };
     auto makeOption = [this](QRadioButton *&option, const char *name, const char *caption, int left,
                              int top, int width, int height) {

@@ -148,6 +148,8 @@ void tst_SetupWindow::verifyBoxesMatchSettings() const
         const auto *box = control<QCheckBox>(operation.box);
         if (!box->isChecked())
             QVERIFY2(box->text().isEmpty(), operation.box);
+        // "Included" must show whole, not clipped by the box's nominal width.
+        QVERIFY2(box->width() >= box->sizeHint().width(), operation.box);
         for (const QString &kind : operation.resultKinds)
             QVERIFY2(control(kind)->isEnabled() == box->isChecked(), qPrintable(kind));
     }
