@@ -375,7 +375,11 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
             Int value = start + step;
             if (value > scanned.hi)
                 value -= scanned.size();
-            const Span partners = meet(other, {ceilDiv(products.lo, value), products.hi / value});
+            // All of these are positive and below 2^32: 32-bit division is the cheaper one.
+            const auto lowest = std::uint32_t(products.lo), highest = std::uint32_t(products.hi);
+            const auto divisor = std::uint32_t(value);
+            const Span partners =
+                meet(other, {Int((lowest + divisor - 1) / divisor), Int(highest / divisor)});
             if (partners.empty())
                 continue;
             const Int partner = chooser.pick(partners);
