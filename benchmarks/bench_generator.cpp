@@ -69,6 +69,14 @@ const Case cases[] = {
          limits(1, 5, 0, Max);
      },
      GenerateOutcome::Drawn},
+    {"hard/division whole only, 46327 x 46337 by 2..INT32_MAX-1",
+     [] {
+         // Only three divisors qualify, and the two primes are as far into the scan as they get.
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(46327 * 46337, 46327 * 46337, 2, Max - 1);
+     },
+     GenerateOutcome::Drawn},
     {"hard/extremes, addition zero only",
      [] {
          none();

@@ -375,11 +375,14 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
             Int value = start + step;
             if (value > scanned.hi)
                 value -= scanned.size();
-            // All of these are positive and below 2^32: 32-bit division is the cheaper one.
+            // All of these are positive and below 2^32: 32-bit division is the cheaper one, and
+            // most values have no multiple among the products at all, which one division shows.
             const auto lowest = std::uint32_t(products.lo), highest = std::uint32_t(products.hi);
             const auto divisor = std::uint32_t(value);
-            const Span partners =
-                meet(other, {Int((lowest + divisor - 1) / divisor), Int(highest / divisor)});
+            const std::uint32_t most = highest / divisor;
+            if (most * divisor < lowest)
+                continue;
+            const Span partners = meet(other, {Int((lowest + divisor - 1) / divisor), Int(most)});
             if (partners.empty())
                 continue;
             const Int partner = chooser.pick(partners);
