@@ -22,7 +22,8 @@ enum class GenerateOutcome {
 };
 
 // Picks an operation and draws terms until the result is of a kind the settings allow, writing
-// glOperator, glTerm1, glTerm2 and glResult.
+// glOperator, glTerm1, glTerm2 and glResult. An operation with no acceptable pair is set aside
+// for another included one; where plain draws keep missing, a pair is constructed instead.
 GenerateOutcome DrawProblem();
 
 // The result of an operation on two terms, or nothing when it is undefined (a division by 0) or
