@@ -4,9 +4,10 @@
 
 # Every Debian package the program, its tests and its tools need, in one place.
 DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth
-BENCH_PACKAGES := libbenchmark-dev
+BENCH_PACKAGES := libbenchmark-dev time
 
 BUILD_DIR ?= build
+BENCH_DIR ?= build-bench
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -32,5 +33,15 @@ deps:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
 	fi
 
+# Speed and cost figures of the drill, not part of the tests: a Release build with the benchmark
+# programs, then the generator's timings, start-up time and peak memory, and the reveal wait's CPU.
+bench:
+	$(MAKE) deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_BENCHMARKS=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator startup_probe reveal_wait_probe
+	./$(BENCH_DIR)/benchmarks/bench_generator
+	xvfb-run -a /usr/bin/time -v ./$(BENCH_DIR)/benchmarks/startup_probe
+	./$(BENCH_DIR)/benchmarks/reveal_wait_probe
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR)

@@ -18,12 +18,12 @@ void GenerateOperator();
 enum class GenerateOutcome {
     Drawn,           // the current problem holds an acceptable problem
     NothingFits,     // no included operation can give an acceptable problem; the problem is zeroed
-    InvalidOperator, // no operation is included; glTerm1 and glTerm2 hold a draw, glResult is as it
-                     // was
+    InvalidOperator, // no operation is included; glTerm1 and glTerm2 hold a draw, glResult is kept
 };
 
 // Picks an operation and draws terms until the result is of a kind the settings allow, writing
-// glOperator, glTerm1, glTerm2 and glResult.
+// glOperator, glTerm1, glTerm2 and glResult. An operation with no acceptable pair is set aside
+// for another included one; where plain draws keep missing, a pair is constructed instead.
 GenerateOutcome DrawProblem();
 
 // The result of an operation on two terms, or nothing when it is undefined (a division by 0) or
@@ -39,11 +39,30 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
 // limits: addition and subtraction need one of their three flags, division Whole or Fraction.
 bool OperationCanSucceed(std::int32_t operation);
 
-// The draws tried for one operation before it is set aside for the current press.
-inline constexpr int MaxDrawsPerOperation = 4096;
+// Whether some pair of terms within the limits gives a result the settings allow for this
+// operation. Exact, without drawing: it decides when no problem fits.
+bool AcceptablePairExists(std::int32_t operation);
+
+// An acceptable pair of terms for this operation, built directly from the ranges of terms that give
+// each allowed kind of result, or nothing when no pair exists. Any acceptable pair can come out,
+// though not all equally often; the plain draws of DrawProblem are the uniform way.
+struct TermPair {
+    std::int32_t term1;
+    std::int32_t term2;
+};
+std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation);
+
+// The plain draws tried for the picked operation before an acceptable pair is constructed instead.
+// Where acceptable pairs are not rare one of these draws succeeds, so the problems stay uniform.
+inline constexpr int MaxDrawsPerOperation = 64;
+
+// Lets a test change the number of plain draws, 0 to exercise the construction alone; a negative
+// value restores MaxDrawsPerOperation.
+void SetPlainDrawLimit(int draws);
 
 // Lets a test decide the values r that random_number uses. While a source is set it is called
-// instead of the clock-seeded generator; pass an empty function to go back.
+// instead of the clock-seeded generator, also for the choices of ConstructAcceptablePair; pass an
+// empty function to go back.
 using RandomSource = std::function<float()>;
 void SetRandomSource(RandomSource source);
 

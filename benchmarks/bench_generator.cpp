@@ -1,0 +1,190 @@
+#include "core/modGlobalsConstants.h"
+#include "core/modSubMain.h"
+#include "drill/modProblemGenerator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <limits>
+
+// Time of one press of New Problem's drawing (DrawProblem, which GenerateProblem calls before any
+// message box) on the defaults, on sparse settings and on settings where nothing fits.
+
+namespace
+{
+
+constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+
+struct Case {
+    const char *name;
+    void (*apply)();
+    GenerateOutcome expected;
+};
+
+void limits(std::int32_t low1, std::int32_t high1, std::int32_t low2, std::int32_t high2)
+{
+    glTerm1Low = low1;
+    glTerm1High = high1;
+    glTerm2Low = low2;
+    glTerm2High = high2;
+}
+
+// Starts from the defaults with no operation included; each case includes what it needs.
+void none()
+{
+    SetDefaultSettings();
+    gbAdd = false;
+    gbAddPos = false;
+}
+
+const Case cases[] = {
+    {"defaults", [] { SetDefaultSettings(); }, GenerateOutcome::Drawn},
+
+    {"hard/addition zero only, -1e9..1e9 both",
+     [] {
+         none();
+         gbAdd = gbAddZero = true;
+         limits(-1000000000, 1000000000, -1000000000, 1000000000);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/division positive whole only, 1..2e9 both",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(1, 2000000000, 1, 2000000000);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/multiplication negative only, 1..10 by INT32_MIN..-1",
+     [] {
+         none();
+         gbMult = gbMultNeg = true;
+         limits(1, 10, Min, -1);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/subtraction positive only, 1..5 minus 0..INT32_MAX",
+     [] {
+         none();
+         gbSub = gbSubPos = true;
+         limits(1, 5, 0, Max);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/division whole only, 46327 x 46337 by 2..INT32_MAX-1",
+     [] {
+         // Only three divisors qualify, and the two primes are as far into the scan as they get.
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(46327 * 46337, 46327 * 46337, 2, Max - 1);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/extremes, addition zero only",
+     [] {
+         none();
+         gbAdd = gbAddZero = true;
+         limits(Min, Max, Min, Max);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/extremes, subtraction zero only",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(Min, Max, Min, Max);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/extremes, multiplication all kinds",
+     [] {
+         none();
+         gbMult = gbMultPos = gbMultNeg = true;
+         limits(Min, Max, Min, Max);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/extremes, division whole only",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivNeg = gbDivWhole = true;
+         limits(Min, Max, Min, Max);
+     },
+     GenerateOutcome::Drawn},
+    {"hard/extremes high below low, all operations and kinds",
+     [] {
+         SetDefaultSettings();
+         gbAdd = gbAddPos = gbAddZero = gbAddNeg = true;
+         gbSub = gbSubPos = gbSubZero = gbSubNeg = true;
+         gbMult = gbMultPos = gbMultNeg = true;
+         gbDiv = gbDivPos = gbDivNeg = gbDivWhole = gbDivFraction = true;
+         limits(Max, Min, Max, Min);
+     },
+     GenerateOutcome::Drawn},
+
+    {"impossible/addition negative only, 1..10 both",
+     [] {
+         none();
+         gbAdd = gbAddNeg = true;
+     },
+     GenerateOutcome::NothingFits},
+    {"impossible/subtraction positive only, 1..5 minus 5..INT32_MAX",
+     [] {
+         none();
+         gbSub = gbSubPos = true;
+         limits(1, 5, 5, Max);
+     },
+     GenerateOutcome::NothingFits},
+    {"impossible/multiplication positive only, 46341..INT32_MAX both",
+     [] {
+         none();
+         gbMult = gbMultPos = true;
+         limits(46341, Max, 46341, Max);
+     },
+     GenerateOutcome::NothingFits},
+    {"impossible/division whole only, INT32_MAX (prime) by 2..INT32_MAX-1",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivNeg = gbDivWhole = true;
+         limits(Max, Max, 2, Max - 1);
+     },
+     GenerateOutcome::NothingFits},
+    {"impossible/division INT32_MIN / -1 only, all kinds",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivNeg = gbDivWhole = gbDivFraction = true;
+         limits(Min, Min, -1, -1);
+     },
+     GenerateOutcome::NothingFits},
+    {"impossible/all four operations, negative only, 10..20 by 1..5",
+     [] {
+         none();
+         gbAdd = gbAddNeg = true;
+         gbSub = gbSubNeg = true;
+         gbMult = gbMultNeg = true;
+         gbDiv = gbDivNeg = gbDivWhole = true;
+         limits(10, 20, 1, 5);
+     },
+     GenerateOutcome::NothingFits},
+};
+
+void drawProblem(benchmark::State &state, const Case *c)
+{
+    c->apply();
+    if (DrawProblem() != c->expected) {
+        state.SkipWithError("unexpected outcome");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DrawProblem());
+        benchmark::DoNotOptimize(glResult);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    for (const Case &c : cases)
+        benchmark::RegisterBenchmark(c.name, drawProblem, &c)->Unit(benchmark::kMicrosecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
