@@ -1,15 +1,13 @@
 #pragma once
 
+#include "drill/modAcceptablePairs.h"
+#include "drill/modRandom.h"
+
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 // Drawing problems under the drill settings. Nothing here needs a window: the drill window calls
 // these, and so do the tests.
-
-// A whole number drawn as floor((high - low + 1) * r + low) for a fresh r with 0 <= r < 1. For
-// high < low the same formula gives high + 1 up to low, low itself only for r = 0.
-double random_number(std::int32_t low, std::int32_t high);
 
 // Sets glOperator to one of the included operations, each equally likely (0 when none is).
 void GenerateOperator();
@@ -39,19 +37,6 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
 // limits: addition and subtraction need one of their three flags, division Whole or Fraction.
 bool OperationCanSucceed(std::int32_t operation);
 
-// Whether some pair of terms within the limits gives a result the settings allow for this
-// operation. Exact, without drawing: it decides when no problem fits.
-bool AcceptablePairExists(std::int32_t operation);
-
-// An acceptable pair of terms for this operation, built directly from the ranges of terms that give
-// each allowed kind of result, or nothing when no pair exists. Any acceptable pair can come out,
-// though not all equally often; the plain draws of DrawProblem are the uniform way.
-struct TermPair {
-    std::int32_t term1;
-    std::int32_t term2;
-};
-std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation);
-
 // The plain draws tried for the picked operation before an acceptable pair is constructed instead.
 // Where acceptable pairs are not rare one of these draws succeeds, so the problems stay uniform.
 inline constexpr int MaxDrawsPerOperation = 64;
@@ -59,13 +44,3 @@ inline constexpr int MaxDrawsPerOperation = 64;
 // Lets a test change the number of plain draws, 0 to exercise the construction alone; a negative
 // value restores MaxDrawsPerOperation.
 void SetPlainDrawLimit(int draws);
-
-// Lets a test decide the values r that random_number uses. While a source is set it is called
-// instead of the clock-seeded generator, also for the choices of ConstructAcceptablePair; pass an
-// empty function to go back.
-using RandomSource = std::function<float()>;
-void SetRandomSource(RandomSource source);
-
-// Restarts the built-in generator from a fixed state, for reproducible runs of many draws. The
-// clock is still mixed in on every draw unless mixClock is false.
-void SeedRandomGenerator(std::uint64_t seed, bool mixClock = true);

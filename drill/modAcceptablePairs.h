@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// Pairs of terms within the limits that give a result the drill settings allow. For a given top
+// term the bottom terms that give one kind of result form an interval (or, for whole division,
+// the multiples of the divisor), so these pairs can be found without trial and error.
+
+// Whether some pair of terms within the limits gives a result the settings allow for this
+// operation. Exact, without drawing: it decides when no problem fits.
+bool AcceptablePairExists(std::int32_t operation);
+
+// An acceptable pair of terms for this operation, built directly from the ranges of terms that give
+// each allowed kind of result, or nothing when no pair exists. Any acceptable pair can come out,
+// though not all equally often; plain draws are the uniform way.
+struct TermPair {
+    std::int32_t term1;
+    std::int32_t term2;
+};
+std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation);
