@@ -13,7 +13,7 @@
 #define TALLYWICK_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()                          \
+        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()                            \
                                        ? QByteArray("offscreen")                                   \
                                        : qgetenv("QT_QPA_PLATFORM"));                              \
         QTemporaryDir store;                                                                       \
