@@ -249,10 +249,12 @@ void tst_WindowPosition::unusableStoreFile()
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        if (kind == QLatin1String("garbage"))
-            file.write(QByteArray("\x00\xff[frmMain\nTop=\x01\x02\nLeft", 25));
-        else
+        if (kind == QLatin1String("garbage")) {
+            static const char garbage[] = "\x00\xff[frmMain\nTop=\x01\x02\nLeft";
+            file.write(garbage, sizeof garbage - 1);
+        } else {
             file.write("[frmMain]\nTop=1, 2\nLeft=@Invalid()\n");
+        }
     }
 
     QPointer<frmMain> window = Main();
