@@ -22,6 +22,12 @@ QSettings openStore()
                      QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
 }
 
+// Where a window was put from the store, in twips and in pixels. A window that has not moved
+// writes back the twips it came from rather than its pixels times 15, so a position that is not a
+// whole number of pixels, the default 100 among them, does not drift at every close.
+constexpr char RestoredTwips[] = "tallywickRestoredTwips";
+constexpr char RestoredPixels[] = "tallywickRestoredPixels";
+
 int readPosition(QSettings &store, const QString &key)
 {
     const QVariant stored = store.value(key, FormatStoredPosition(DefaultPositionTwips));
@@ -54,13 +60,20 @@ void RestoreWindowPosition(QWidget *window, const QString &section)
     window->move(window->pos().x(), twips(top));
     const int left = readPosition(store, QStringLiteral("Left"));
     window->move(twips(left), window->pos().y());
+    window->setProperty(RestoredTwips, QPoint(left, top));
+    window->setProperty(RestoredPixels, window->pos());
 }
 
 void SaveWindowPosition(const QWidget *window, const QString &section)
 {
+    const bool unmoved = window->property(RestoredPixels).toPoint() == window->pos();
+    const QPoint position =
+        unmoved && window->property(RestoredTwips).isValid()
+            ? window->property(RestoredTwips).toPoint()
+            : QPoint(pixelsToTwips(window->pos().x()), pixelsToTwips(window->pos().y()));
     QSettings store = openStore();
     store.beginGroup(section);
-    store.setValue(QStringLiteral("Top"), FormatStoredPosition(pixelsToTwips(window->pos().y())));
-    store.setValue(QStringLiteral("Left"), FormatStoredPosition(pixelsToTwips(window->pos().x())));
+    store.setValue(QStringLiteral("Top"), FormatStoredPosition(position.y()));
+    store.setValue(QStringLiteral("Left"), FormatStoredPosition(position.x()));
     store.sync();
 }

@@ -14,7 +14,8 @@ class QWidget;
 // or unusable.
 void RestoreWindowPosition(QWidget *window, const QString &section);
 
-// Writes the window's position to the store (Top, then Left).
+// Writes the window's position to the store (Top, then Left). A window that has not moved since
+// it was restored writes back the values it was restored from.
 void SaveWindowPosition(const QWidget *window, const QString &section);
 
 // A stored position as twips, or nothing when the text is not a number a window can stand at:
