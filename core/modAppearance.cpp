@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QStringList>
 
 namespace
@@ -73,4 +74,10 @@ QIcon ProgramIcon()
     }();
     Q_UNUSED(resourcesReady);
     return QIcon(QStringLiteral(":/icons/tallywick.ico"));
+}
+
+void SetAutoSizeCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    label->adjustSize();
 }

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QIcon>
 
+class QLabel;
+
 // Makes Tahoma available to the program where the system lacks it. Call once, after the
 // QApplication exists and before the first window is built.
 void LoadProgramFonts();
@@ -13,3 +15,7 @@ QFont TahomaFont(qreal pointSize, bool bold = false);
 
 // The program's icon, the window icon of both windows.
 QIcon ProgramIcon();
+
+// Sets an auto-size label's caption: the label takes the size of its text and keeps its top-left
+// corner.
+void SetAutoSizeCaption(QLabel *label, const QString &caption);

@@ -126,13 +126,6 @@ void frmMain::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void frmMain::setCaption(QLabel *label, const QString &caption)
-{
-    // The labels size themselves to their text and keep their top-left corner.
-    label->setText(caption);
-    label->adjustSize();
-}
-
 void frmMain::GenerateOperator()
 {
     ::GenerateOperator();
@@ -172,7 +165,7 @@ void frmMain::cmdNewProblem_Click()
         DisplayProblem();
     } else {
         // Nothing fits the settings: show no problem at all rather than a stale sign.
-        setCaption(lblOperator, QString());
+        SetAutoSizeCaption(lblOperator, QString());
     }
 }
 
@@ -192,23 +185,23 @@ void frmMain::cmdSetup_Click()
 
 void frmMain::ClearProblem()
 {
-    setCaption(lblTerm1, QString());
-    setCaption(lblTerm2, QString());
-    setCaption(lblResult, QString());
+    SetAutoSizeCaption(lblTerm1, QString());
+    SetAutoSizeCaption(lblTerm2, QString());
+    SetAutoSizeCaption(lblResult, QString());
 }
 
 void frmMain::DisplayProblem()
 {
-    setCaption(lblTerm1, QString::number(glTerm1));
-    setCaption(lblTerm2, QString::number(glTerm2));
-    setCaption(lblOperator, operatorSign(glOperator));
+    SetAutoSizeCaption(lblTerm1, QString::number(glTerm1));
+    SetAutoSizeCaption(lblTerm2, QString::number(glTerm2));
+    SetAutoSizeCaption(lblOperator, operatorSign(glOperator));
     if (!gbShowAnswer)
         return;
 
     // Paint now, without handling input, so the problem is on screen during the wait.
     repaint();
     Sleep(gsngWaitSeconds);
-    setCaption(lblResult, QString::number(glResult));
+    SetAutoSizeCaption(lblResult, QString::number(glResult));
 }
 
 bool frmMain::GenerateProblem()

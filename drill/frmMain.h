@@ -40,7 +40,6 @@ private:
     bool GenerateProblem();
 
     void createControls();
-    void setCaption(QLabel *label, const QString &caption);
 
     QPushButton *cmdQuit = nullptr;
     QPushButton *cmdNewProblem = nullptr;

@@ -38,13 +38,6 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-// An auto-size label takes the size of its caption and keeps its top-left corner.
-void setAutoSizeCaption(QLabel *label, const QString &caption)
-{
-    label->setText(caption);
-    label->adjustSize();
-}
-
 void fillBackground(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
@@ -159,7 +152,7 @@ void frmSetup::createControls()
         label->setFont(font);
         label->setGeometry(twipsRect(left, top, width, height));
         if (autoSize)
-            setAutoSizeCaption(label, QString::fromLatin1(caption));
+            SetAutoSizeCaption(label, QString::fromLatin1(caption));
         else
             label->setText(QString::fromLatin1(caption));
     };
@@ -614,6 +607,6 @@ void frmSetup::txtTerm2High_LostFocus()
 
 void frmSetup::txtWaitSeconds_Change()
 {
-    setAutoSizeCaption(lblSeconds, gsngWaitSeconds == 1.0f ? QStringLiteral("Second")
+    SetAutoSizeCaption(lblSeconds, gsngWaitSeconds == 1.0f ? QStringLiteral("Second")
                                                            : QStringLiteral("Seconds"));
 }
