@@ -4,6 +4,7 @@
 #include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modMessageBox.h"
+#include "core/modOperations.h"
 #include "core/modTwips.h"
 #include "core/modWindowPosition.h"
 #include "drill/modProblemGenerator.h"
@@ -14,26 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-
-namespace
-{
-
-QString operatorSign(std::int32_t operation)
-{
-    switch (operation) {
-    case OperationAdd:
-        return QStringLiteral("+");
-    case OperationSubtract:
-        return QStringLiteral("-");
-    case OperationMultiply:
-        return QStringLiteral("x");
-    case OperationDivide:
-        return QStringLiteral("/");
-    }
-    return QString();
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget *parent) : QWidget(parent)
 {
@@ -194,7 +175,8 @@ void frmMain::DisplayProblem()
 {
     SetAutoSizeCaption(lblTerm1, QString::number(glTerm1));
     SetAutoSizeCaption(lblTerm2, QString::number(glTerm2));
-    SetAutoSizeCaption(lblOperator, operatorSign(glOperator));
+    const Operation *operation = FindOperation(glOperator);
+    SetAutoSizeCaption(lblOperator, operation ? QString::fromLatin1(operation->sign) : QString());
     if (!gbShowAnswer)
         return;
 

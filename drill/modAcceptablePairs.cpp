@@ -1,6 +1,7 @@
 #include "drill/modAcceptablePairs.h"
 
 #include "core/modGlobalsConstants.h"
+#include "core/modOperations.h"
 #include "drill/modRandom.h"
 
 #include <algorithm>
@@ -141,11 +142,12 @@ struct Piece {
 
 constexpr int MaxPieces = 11;
 
-Span kindSpan(int sign)
+// The results of one sign.
+Span kindSpan(ResultKind kind)
 {
-    if (sign > 0)
+    if (kind == ResultKind::Positive)
         return {1, Int32Max};
-    if (sign < 0)
+    if (kind == ResultKind::Negative)
         return {Int32Min, -1};
     return {0, 0};
 }
@@ -160,55 +162,55 @@ int collectPieces(std::int32_t operation, Piece (&pieces)[MaxPieces])
         piece.sign2 = sign2;
         piece.bound = bound;
     };
-    auto addKind = [&](Piece::Shape shape, bool allowed, int sign) {
+    auto addKind = [&](Piece::Shape shape, bool allowed, ResultKind kind) {
         if (!allowed)
             return;
         add(shape);
-        pieces[count - 1].result = kindSpan(sign);
+        pieces[count - 1].result = kindSpan(kind);
     };
 
+    const Operation *row = FindOperation(operation);
+    if (!row)
+        return 0;
     switch (operation) {
     case OperationAdd:
-        addKind(Piece::Shape::Sum, gbAddPos, 1);
-        addKind(Piece::Shape::Sum, gbAddZero, 0);
-        addKind(Piece::Shape::Sum, gbAddNeg, -1);
+    case OperationSubtract: {
+        const auto shape = operation == OperationAdd ? Piece::Shape::Sum : Piece::Shape::Difference;
+        for (const ResultKindFlag &kind : row->kinds)
+            addKind(shape, *kind.allowed, kind.kind);
         break;
-    case OperationSubtract:
-        addKind(Piece::Shape::Difference, gbSubPos, 1);
-        addKind(Piece::Shape::Difference, gbSubZero, 0);
-        addKind(Piece::Shape::Difference, gbSubNeg, -1);
-        break;
+    }
     case OperationMultiply:
         add(Piece::Shape::ZeroTop);
         add(Piece::Shape::ZeroBottom);
-        if (gbMultPos) {
+        if (row->allows(ResultKind::Positive)) {
             add(Piece::Shape::Product, 1, 1, Int32Max);
             add(Piece::Shape::Product, -1, -1, Int32Max);
         }
-        if (gbMultNeg) {
+        if (row->allows(ResultKind::Negative)) {
             add(Piece::Shape::Product, 1, -1, Int32MinMagnitude);
             add(Piece::Shape::Product, -1, 1, Int32MinMagnitude);
         }
         break;
     case OperationDivide:
-        if (gbDivWhole) {
+        if (row->allows(ResultKind::Whole)) {
             add(Piece::Shape::ZeroDividend);
             // A positive quotient stops at INT32_MAX, which leaves out INT32_MIN / -1.
-            if (gbDivPos) {
+            if (row->allows(ResultKind::Positive)) {
                 add(Piece::Shape::WholeQuotient, 1, 1, Int32Max);
                 add(Piece::Shape::WholeQuotient, -1, -1, Int32Max);
             }
-            if (gbDivNeg) {
+            if (row->allows(ResultKind::Negative)) {
                 add(Piece::Shape::WholeQuotient, 1, -1, Int32MinMagnitude);
                 add(Piece::Shape::WholeQuotient, -1, 1, Int32MinMagnitude);
             }
         }
-        if (gbDivFraction) {
+        if (row->allows(ResultKind::Fraction)) {
             for (const int sign2 : {1, -1}) {
                 add(Piece::Shape::FractionQuotient, 0, sign2);
-                if (gbDivPos)
+                if (row->allows(ResultKind::Positive))
                     add(Piece::Shape::FractionQuotient, sign2, sign2);
-                if (gbDivNeg)
+                if (row->allows(ResultKind::Negative))
                     add(Piece::Shape::FractionQuotient, -sign2, sign2);
             }
         }

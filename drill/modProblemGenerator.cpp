@@ -1,9 +1,12 @@
 #include "drill/modProblemGenerator.h"
 
 #include "core/modGlobalsConstants.h"
+#include "core/modOperations.h"
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 #include <limits>
 
 namespace
@@ -21,39 +24,38 @@ bool fitsInt32(std::int64_t value)
            value <= std::numeric_limits<std::int32_t>::max();
 }
 
-bool signAllowed(std::int32_t result, bool positive, bool zero, bool negative)
+// Whether the operation's results have a form too, whole or with a remainder, as quotients do.
+bool hasForm(const Operation &operation)
+{
+    return operation.flag(ResultKind::Whole) || operation.flag(ResultKind::Fraction);
+}
+
+ResultKind signKind(std::int32_t result)
 {
     if (result > 0)
-        return positive;
+        return ResultKind::Positive;
     if (result < 0)
-        return negative;
-    return zero;
+        return ResultKind::Negative;
+    return ResultKind::Zero;
 }
 
-bool isIncluded(std::int32_t operation)
+// The operations set aside for this press, indexed by code.
+using SetAside = std::array<bool, std::size(Operations) + 1>;
+
+bool inPlay(const Operation &operation, const SetAside &setAside)
 {
-    switch (operation) {
-    case OperationAdd:
-        return gbAdd;
-    case OperationSubtract:
-        return gbSub;
-    case OperationMultiply:
-        return gbMult;
-    case OperationDivide:
-        return gbDiv;
-    }
-    return false;
+    return *operation.included && !setAside[operation.code];
 }
 
-// Picks one of the operations still in play with random_number(1, count) over their slots,
-// filled in the fixed order addition, subtraction, multiplication, division.
-std::int32_t pickOperation(const std::array<bool, 5> &setAside)
+// Picks one of the operations in play with random_number(1, count) over their slots, filled in
+// the table's order; 0 when none is, after the same draw.
+std::int32_t pickOperation(const SetAside &setAside)
 {
-    std::array<std::int32_t, 5> slots{};
+    std::array<std::int32_t, std::size(Operations) + 1> slots{}; // slot 0 unused: they count from 1
     std::int32_t count = 0;
-    for (std::int32_t operation = OperationAdd; operation <= OperationDivide; ++operation) {
-        if (isIncluded(operation) && !setAside[operation])
-            slots[++count] = operation;
+    for (const Operation &operation : Operations) {
+        if (inPlay(operation, setAside))
+            slots[++count] = operation.code;
     }
     const auto k = static_cast<std::int32_t>(random_number(1, count));
     return slots[k];
@@ -89,18 +91,7 @@ bool drawForOperation(std::int32_t operation)
 
 void GenerateOperator()
 {
-    std::array<std::int32_t, 5> slots{}; // slot 0 unused, as the slots count from 1
-    std::int32_t count = 0;
-    if (gbAdd)
-        slots[++count] = OperationAdd;
-    if (gbSub)
-        slots[++count] = OperationSubtract;
-    if (gbMult)
-        slots[++count] = OperationMultiply;
-    if (gbDiv)
-        slots[++count] = OperationDivide;
-    const auto k = static_cast<std::int32_t>(random_number(1, count));
-    glOperator = slots[k];
+    glOperator = pickOperation(SetAside{});
 }
 
 std::optional<std::int32_t> ComputeResult(std::int32_t operation, std::int32_t term1,
@@ -136,44 +127,39 @@ std::optional<std::int32_t> ComputeResult(std::int32_t operation, std::int32_t t
 bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term2,
                    std::int32_t result)
 {
-    switch (operation) {
-    case OperationAdd:
-        return signAllowed(result, gbAddPos, gbAddZero, gbAddNeg);
-    case OperationSubtract:
-        return signAllowed(result, gbSubPos, gbSubZero, gbSubNeg);
-    case OperationMultiply:
-        return signAllowed(result, gbMultPos, true, gbMultNeg);
-    case OperationDivide: {
-        if (term2 == 0)
-            return false;
-        // The form looks at the exact division; 64 bits keep INT32_MIN % -1 defined.
-        const bool whole = std::int64_t(term1) % std::int64_t(term2) == 0;
-        return signAllowed(result, gbDivPos, true, gbDivNeg) &&
-               (whole ? gbDivWhole : gbDivFraction);
-    }
-    }
-    return false;
+    const Operation *row = FindOperation(operation);
+    if (!row || !row->allows(signKind(result)))
+        return false;
+    if (!hasForm(*row))
+        return true;
+    if (term2 == 0)
+        return false;
+    // The form looks at the exact division; 64 bits keep INT32_MIN % -1 defined.
+    const bool whole = std::int64_t(term1) % std::int64_t(term2) == 0;
+    return row->allows(whole ? ResultKind::Whole : ResultKind::Fraction);
 }
 
 bool OperationCanSucceed(std::int32_t operation)
 {
-    switch (operation) {
-    case OperationAdd:
-        return gbAddPos || gbAddZero || gbAddNeg;
-    case OperationSubtract:
-        return gbSubPos || gbSubZero || gbSubNeg;
-    case OperationMultiply:
-        return true; // a product of 0 needs no flag
-    case OperationDivide:
-        return gbDivWhole || gbDivFraction;
-    }
-    return false;
+    const Operation *row = FindOperation(operation);
+    if (!row)
+        return false;
+    auto anyAllowed = [row](std::initializer_list<ResultKind> kinds) {
+        for (const ResultKind kind : kinds) {
+            if (row->allows(kind))
+                return true;
+        }
+        return false;
+    };
+    // Every result has a sign, and a quotient also a form; one kind of each must stay open.
+    return anyAllowed({ResultKind::Positive, ResultKind::Zero, ResultKind::Negative}) &&
+           anyAllowed({ResultKind::Whole, ResultKind::Fraction});
 }
 
 GenerateOutcome DrawProblem()
 {
     GenerateOperator();
-    if (glOperator < OperationAdd || glOperator > OperationDivide) {
+    if (!FindOperation(glOperator)) {
         // Nothing is included: the draw stands, with glResult untouched.
         glTerm1 = static_cast<std::int32_t>(random_number(glTerm1Low, glTerm1High));
         glTerm2 = static_cast<std::int32_t>(random_number(glTerm2Low, glTerm2High));
@@ -182,14 +168,14 @@ GenerateOutcome DrawProblem()
 
     // An operation that yields nothing acceptable is set aside for this press, and another
     // included one is picked from the rest, until none is left.
-    std::array<bool, 5> setAside{};
+    SetAside setAside{};
     for (;;) {
         if (drawForOperation(glOperator))
             return GenerateOutcome::Drawn;
         setAside[glOperator] = true;
         bool anyLeft = false;
-        for (std::int32_t operation = OperationAdd; operation <= OperationDivide; ++operation)
-            anyLeft = anyLeft || (isIncluded(operation) && !setAside[operation]);
+        for (const Operation &operation : Operations)
+            anyLeft = anyLeft || inPlay(operation, setAside);
         if (!anyLeft)
             break;
         glOperator = pickOperation(setAside);

@@ -2,11 +2,14 @@
 
 #include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
+#include "core/modOperations.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdint>
 
 // Every suite runs headless against a settings store in a temporary folder, so no test ever reads
 // or writes the real user's window positions.
@@ -28,3 +31,52 @@
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// Includes this operation and no other.
+inline void IncludeOnly(std::int32_t code)
+{
+    for (const Operation &operation : Operations)
+        *operation.included = operation.code == code;
+}
+
+// Sets an operation's result-kind flags from the bits of mask, bit 0 for its first kind in the
+// table (positive, zero, negative; for division positive, negative, whole, fraction).
+inline void SetResultKinds(std::int32_t code, unsigned mask)
+{
+    const Operation *operation = FindOperation(code);
+    for (std::size_t i = 0; i < operation->kinds.size(); ++i)
+        *operation->kinds[i].allowed = (mask >> i & 1) != 0;
+}
+
+// How many result-kind flags an operation has, so its masks run below 1 << count.
+inline int ResultKindCount(std::int32_t code)
+{
+    return int(FindOperation(code)->kinds.size());
+}
+
+// Includes every operation and allows each every kind of result.
+inline void IncludeEverything()
+{
+    for (const Operation &operation : Operations) {
+        *operation.included = true;
+        SetResultKinds(operation.code, ~0u);
+    }
+}
+
+// The name a result-kind flag's setting and Setup box end with: gbAddPos, chkDivWhole.
+inline const char *ResultKindName(ResultKind kind)
+{
+    switch (kind) {
+    case ResultKind::Positive:
+        return "Pos";
+    case ResultKind::Zero:
+        return "Zero";
+    case ResultKind::Negative:
+        return "Neg";
+    case ResultKind::Whole:
+        return "Whole";
+    case ResultKind::Fraction:
+        return "Fraction";
+    }
+    return "";
+}

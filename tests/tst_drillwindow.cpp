@@ -119,8 +119,7 @@ void tst_DrillWindow::newProblemShowsTheProblemAndResult()
     }
 
     // The settings are read afresh at every press.
-    gbAdd = false;
-    gbMult = true;
+    IncludeOnly(OperationMultiply);
     gbMultPos = true;
     QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
     QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("x"));
@@ -142,8 +141,7 @@ void tst_DrillWindow::hiddenAnswerLeavesResultEmpty()
 
 void tst_DrillWindow::negativeNumbersShowTheirSign()
 {
-    gbAdd = false;
-    gbSub = true;
+    IncludeOnly(OperationSubtract);
     gbSubNeg = true;
     glTerm1Low = glTerm1High = 3;
     glTerm2Low = glTerm2High = 7;

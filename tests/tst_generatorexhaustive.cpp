@@ -32,36 +32,12 @@ namespace
 constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
 
-int flagCount(int operation)
-{
-    return operation == OperationMultiply ? 2 : operation == OperationDivide ? 4 : 3;
-}
-
-// Includes only this operation, with its result-kind flags taken from the bits of mask in the
-// order of the settings (positive, zero, negative; for division positive, negative, whole,
-// fraction).
+// The defaults, but with only this operation included and its result-kind flags from mask.
 void includeOnly(int operation, int mask)
 {
     SetDefaultSettings();
-    gbAdd = operation == OperationAdd;
-    gbSub = operation == OperationSubtract;
-    gbMult = operation == OperationMultiply;
-    gbDiv = operation == OperationDivide;
-    auto bit = [mask](int index) { return (mask >> index & 1) != 0; };
-    switch (operation) {
-    case OperationAdd:
-        gbAddPos = bit(0), gbAddZero = bit(1), gbAddNeg = bit(2);
-        break;
-    case OperationSubtract:
-        gbSubPos = bit(0), gbSubZero = bit(1), gbSubNeg = bit(2);
-        break;
-    case OperationMultiply:
-        gbMultPos = bit(0), gbMultNeg = bit(1);
-        break;
-    case OperationDivide:
-        gbDivPos = bit(0), gbDivNeg = bit(1), gbDivWhole = bit(2), gbDivFraction = bit(3);
-        break;
-    }
+    IncludeOnly(operation);
+    SetResultKinds(operation, unsigned(mask));
 }
 
 void setLimits(std::int32_t low1, std::int32_t high1, std::int32_t low2, std::int32_t high2)
@@ -108,7 +84,7 @@ QString describe(int operation, int mask)
 {
     return QStringLiteral("operation %1 flags %2 limits %3..%4 and %5..%6")
         .arg(operation)
-        .arg(mask, flagCount(operation), 2, QLatin1Char('0'))
+        .arg(mask, ResultKindCount(operation), 2, QLatin1Char('0'))
         .arg(glTerm1Low)
         .arg(glTerm1High)
         .arg(glTerm2Low)
@@ -132,7 +108,7 @@ QString checkBox(int operation, std::int32_t centre1, std::int32_t centre2, int 
         }
     }
 
-    for (int mask = 0; mask < 1 << flagCount(operation); ++mask) {
+    for (int mask = 0; mask < 1 << ResultKindCount(operation); ++mask) {
         includeOnly(operation, mask);
         // Acceptable pairs of the box, summed from the corner so a rectangle's count is O(1).
         std::vector<int> sums((width + 1) * (width + 1), 0);
@@ -243,9 +219,9 @@ void tst_GeneratorExhaustive::everyAcceptablePairIsReachable_data()
 {
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("mask");
-    for (int operation = OperationAdd; operation <= OperationDivide; ++operation) {
-        for (int mask = 0; mask < 1 << flagCount(operation); ++mask) {
-            QTest::addRow("operation %d flags %d", operation, mask) << operation << mask;
+    for (const Operation &operation : Operations) {
+        for (int mask = 0; mask < 1 << ResultKindCount(operation.code); ++mask) {
+            QTest::addRow("%s flags %d", operation.name, mask) << int(operation.code) << mask;
         }
     }
 }
@@ -294,13 +270,14 @@ void tst_GeneratorExhaustive::extremeSettings_data()
     QTest::addColumn<int>("high2");
     QTest::addColumn<bool>("exists");
 
-    for (int operation = OperationAdd; operation <= OperationDivide; ++operation) {
-        for (int mask = 0; mask < 1 << flagCount(operation); ++mask) {
+    for (const Operation &row : Operations) {
+        const int operation = row.code;
+        for (int mask = 0; mask < 1 << ResultKindCount(operation); ++mask) {
             includeOnly(operation, mask);
             const bool open = OperationCanSucceed(operation);
-            QTest::addRow("operation %d flags %d, full ranges", operation, mask)
+            QTest::addRow("%s flags %d, full ranges", row.name, mask)
                 << operation << mask << Min << Max << Min << Max << open;
-            QTest::addRow("operation %d flags %d, full ranges high below low", operation, mask)
+            QTest::addRow("%s flags %d, full ranges high below low", row.name, mask)
                 << operation << mask << Max << Min << Max << Min << open;
         }
     }

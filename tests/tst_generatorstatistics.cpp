@@ -60,37 +60,37 @@ void tst_GeneratorStatistics::cleanup()
 void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs_data()
 {
     QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("kinds");
     QTest::addColumn<int>("low1");
     QTest::addColumn<int>("high1");
     QTest::addColumn<int>("low2");
     QTest::addColumn<int>("high2");
     QTest::addColumn<quint64>("seed");
 
-    QTest::newRow("defaults") << int(OperationAdd) << 1 << 10 << 1 << 10 << quint64(1);
-    QTest::newRow("sums of 0 or less") << int(OperationAdd) << -5 << 5 << -5 << 5 << quint64(2);
+    // kinds: the result-kind flags as bits, in the order of the operation table.
+    QTest::newRow("defaults") << int(OperationAdd) << 0b001 << 1 << 10 << 1 << 10 << quint64(1);
+    QTest::newRow("sums of 0 or less")
+        << int(OperationAdd) << 0b110 << -5 << 5 << -5 << 5 << quint64(2);
     QTest::newRow("differences of 0 or more")
-        << int(OperationSubtract) << 1 << 6 << 1 << 6 << quint64(3);
+        << int(OperationSubtract) << 0b011 << 1 << 6 << 1 << 6 << quint64(3);
     QTest::newRow("products of 0 or less")
-        << int(OperationMultiply) << -3 << 3 << -3 << 3 << quint64(4);
+        << int(OperationMultiply) << 0b10 << -3 << 3 << -3 << 3 << quint64(4);
     QTest::newRow("positive whole quotients")
-        << int(OperationDivide) << 1 << 12 << 1 << 4 << quint64(5);
+        << int(OperationDivide) << 0b0101 << 1 << 12 << 1 << 4 << quint64(5);
 }
 
 void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
 {
     QFETCH(int, operation);
+    QFETCH(int, kinds);
     QFETCH(int, low1);
     QFETCH(int, high1);
     QFETCH(int, low2);
     QFETCH(int, high2);
     QFETCH(quint64, seed);
 
-    gbAdd = operation == OperationAdd;
-    gbAddPos = operation == OperationAdd && low1 > 0;
-    gbAddZero = gbAddNeg = operation == OperationAdd && low1 <= 0;
-    gbSub = gbSubPos = gbSubZero = operation == OperationSubtract;
-    gbMult = gbMultNeg = operation == OperationMultiply;
-    gbDiv = gbDivPos = gbDivWhole = operation == OperationDivide;
+    IncludeOnly(operation);
+    SetResultKinds(operation, unsigned(kinds));
     glTerm1Low = low1;
     glTerm1High = high1;
     glTerm2Low = low2;
@@ -123,9 +123,7 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
 
 void tst_GeneratorStatistics::operationsAreEquallyLikely()
 {
-    gbSub = gbSubPos = gbSubZero = gbSubNeg = true;
-    gbMult = gbMultPos = gbMultNeg = true;
-    gbDiv = gbDivPos = gbDivWhole = gbDivFraction = true;
+    IncludeEverything();
     SeedRandomGenerator(6, false);
 
     const int draws = 8000;

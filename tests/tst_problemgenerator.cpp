@@ -33,14 +33,6 @@ struct ScriptedSource {
     ~ScriptedSource() { SetRandomSource({}); }
 };
 
-void onlyOperation(std::int32_t operation)
-{
-    gbAdd = operation == OperationAdd;
-    gbSub = operation == OperationSubtract;
-    gbMult = operation == OperationMultiply;
-    gbDiv = operation == OperationDivide;
-}
-
 } // namespace
 
 class tst_ProblemGenerator : public QObject
@@ -141,7 +133,7 @@ void tst_ProblemGenerator::operatorSlots()
     QCOMPARE(glOperator, 0);
 
     // A single included operation is picked every time.
-    onlyOperation(OperationDivide);
+    IncludeOnly(OperationDivide);
     for (int i = 0; i < 50; ++i) {
         GenerateOperator();
         QCOMPARE(glOperator, std::int32_t(OperationDivide));
@@ -233,25 +225,23 @@ void tst_ProblemGenerator::divisionFlags()
     }
 
     // Accepted with exactly the needed flags; refused when any one of them is taken away.
-    const bool needed[4] = {positive, negative, whole, fraction};
-    bool *flags[4] = {&gbDivPos, &gbDivNeg, &gbDivWhole, &gbDivFraction};
-    for (int i = 0; i < 4; ++i)
-        *flags[i] = needed[i];
+    const unsigned needed =
+        (positive ? 1 : 0) | (negative ? 2 : 0) | (whole ? 4 : 0) | (fraction ? 8 : 0);
+    SetResultKinds(OperationDivide, needed);
     QVERIFY(ResultAllowed(OperationDivide, term1, term2, *result));
-    for (int i = 0; i < 4; ++i) {
-        if (!needed[i])
+    for (unsigned bit = 1; bit <= 8; bit <<= 1) {
+        if (!(needed & bit))
             continue;
-        *flags[i] = false;
+        SetResultKinds(OperationDivide, needed & ~bit);
         QVERIFY2(!ResultAllowed(OperationDivide, term1, term2, *result),
-                 qPrintable(QString::number(i)));
-        *flags[i] = true;
+                 qPrintable(QString::number(bit)));
     }
 }
 
 void tst_ProblemGenerator::workedExamples()
 {
     // Subtraction allowing positive and zero differences: 3 - 7 is drawn again, 8 - 8 accepted.
-    onlyOperation(OperationSubtract);
+    IncludeOnly(OperationSubtract);
     gbSubPos = true;
     gbSubZero = true;
     {
@@ -266,7 +256,7 @@ void tst_ProblemGenerator::workedExamples()
 
     // Division, positive and whole only: 7 / 2 and 1 / 3 are drawn again, 8 / 2 accepted.
     SetDefaultSettings();
-    onlyOperation(OperationDivide);
+    IncludeOnly(OperationDivide);
     gbDivPos = true;
     gbDivWhole = true;
     {
@@ -281,7 +271,7 @@ void tst_ProblemGenerator::workedExamples()
     // Multiplication, positive only, top term 0..3: 0 x 6 is accepted, a zero product needs no
     // flag.
     SetDefaultSettings();
-    onlyOperation(OperationMultiply);
+    IncludeOnly(OperationMultiply);
     gbMultPos = true;
     glTerm1Low = 0;
     glTerm1High = 3;
@@ -331,7 +321,7 @@ void tst_ProblemGenerator::impossibleSettingsReturnAtOnce()
     QFETCH(int, operation);
     QFETCH(QString, setting);
 
-    onlyOperation(operation);
+    IncludeOnly(operation);
     gbAddPos = false;
     if (setting == "gbDivPos")
         gbDivPos = true;
@@ -367,21 +357,18 @@ void tst_ProblemGenerator::setAsideOperationGivesWayToAnother()
 void tst_ProblemGenerator::extremeLimits_data()
 {
     QTest::addColumn<int>("operation");
-    for (int operation = OperationAdd; operation <= OperationDivide; ++operation)
-        QTest::addRow("operation %d", operation) << operation;
+    for (const Operation &operation : Operations)
+        QTest::newRow(operation.name) << int(operation.code);
 }
 
 void tst_ProblemGenerator::extremeLimits()
 {
     QFETCH(int, operation);
 
-    onlyOperation(operation);
+    IncludeEverything();
+    IncludeOnly(operation);
     glTerm1Low = glTerm2Low = Min32;
     glTerm1High = glTerm2High = Max32;
-    gbAddPos = gbAddZero = gbAddNeg = true;
-    gbSubPos = gbSubZero = gbSubNeg = true;
-    gbMultPos = gbMultNeg = true;
-    gbDivPos = gbDivNeg = gbDivWhole = gbDivFraction = true;
 
     for (int i = 0; i < 300; ++i) {
         QCOMPARE(DrawProblem(), GenerateOutcome::Drawn);

@@ -23,34 +23,33 @@
 namespace
 {
 
+// The Setup box of an operation, or of one of its kinds of result: chkAdd, chkAddPos.
+QString boxName(const Operation &operation)
+{
+    return QStringLiteral("chk") + QLatin1String(operation.name);
+}
+
+QString boxName(const Operation &operation, ResultKind kind)
+{
+    return boxName(operation) + QLatin1String(ResultKindName(kind));
+}
+
 struct BoxSetting {
-    const char *box;
+    QString box;
     bool *setting;
 };
 
-// In the order SettingsToControls sets them.
-const std::vector<BoxSetting> boxSettings = {
-    {"chkAdd", &gbAdd},           {"chkAddPos", &gbAddPos},
-    {"chkAddNeg", &gbAddNeg},     {"chkAddZero", &gbAddZero},
-    {"chkSub", &gbSub},           {"chkSubPos", &gbSubPos},
-    {"chkSubNeg", &gbSubNeg},     {"chkSubZero", &gbSubZero},
-    {"chkMult", &gbMult},         {"chkMultPos", &gbMultPos},
-    {"chkMultNeg", &gbMultNeg},   {"chkDiv", &gbDiv},
-    {"chkDivPos", &gbDivPos},     {"chkDivNeg", &gbDivNeg},
-    {"chkDivWhole", &gbDivWhole}, {"chkDivFraction", &gbDivFraction},
-};
-
-struct Operation {
-    const char *box;
-    QStringList resultKinds;
-};
-
-const std::vector<Operation> operations = {
-    {"chkAdd", {"chkAddPos", "chkAddNeg", "chkAddZero"}},
-    {"chkSub", {"chkSubPos", "chkSubNeg", "chkSubZero"}},
-    {"chkMult", {"chkMultPos", "chkMultNeg"}},
-    {"chkDiv", {"chkDivPos", "chkDivNeg", "chkDivWhole", "chkDivFraction"}},
-};
+// Every check box with its setting, in the order of the operation table.
+std::vector<BoxSetting> boxSettings()
+{
+    std::vector<BoxSetting> boxes;
+    for (const Operation &operation : Operations) {
+        boxes.push_back({boxName(operation), operation.included});
+        for (const ResultKindFlag &kind : operation.kinds)
+            boxes.push_back({boxName(operation, kind.kind), kind.allowed});
+    }
+    return boxes;
+}
 
 // Every drill setting as one text, so a failed comparison shows what changed.
 QString settingsText()
@@ -58,8 +57,8 @@ QString settingsText()
     QStringList parts;
     parts << QString::number(glTerm1Low) << QString::number(glTerm1High)
           << QString::number(glTerm2Low) << QString::number(glTerm2High);
-    for (const BoxSetting &entry : boxSettings)
-        parts << QStringLiteral("%1=%2").arg(QLatin1String(entry.box)).arg(*entry.setting);
+    for (const BoxSetting &entry : boxSettings())
+        parts << QStringLiteral("%1=%2").arg(entry.box).arg(*entry.setting);
     parts << QStringLiteral("show=%1").arg(gbShowAnswer)
           << QStringLiteral("wait=%1").arg(double(gsngWaitSeconds));
     return parts.join(QLatin1Char(' '));
@@ -142,16 +141,19 @@ QString tst_SetupWindow::text(const char *name) const
 
 void tst_SetupWindow::verifyBoxesMatchSettings() const
 {
-    for (const BoxSetting &entry : boxSettings)
-        QVERIFY2(control<QCheckBox>(entry.box)->isChecked() == *entry.setting, entry.box);
-    for (const Operation &operation : operations) {
-        const auto *box = control<QCheckBox>(operation.box);
+    for (const BoxSetting &entry : boxSettings())
+        QVERIFY2(control<QCheckBox>(entry.box)->isChecked() == *entry.setting,
+                 qPrintable(entry.box));
+    for (const Operation &operation : Operations) {
+        const auto *box = control<QCheckBox>(boxName(operation));
         if (!box->isChecked())
-            QVERIFY2(box->text().isEmpty(), operation.box);
+            QVERIFY2(box->text().isEmpty(), operation.name);
         // "Included" must show whole, not clipped by the box's nominal width.
-        QVERIFY2(box->width() >= box->sizeHint().width(), operation.box);
-        for (const QString &kind : operation.resultKinds)
-            QVERIFY2(control(kind)->isEnabled() == box->isChecked(), qPrintable(kind));
+        QVERIFY2(box->width() >= box->sizeHint().width(), operation.name);
+        for (const ResultKindFlag &kind : operation.kinds) {
+            const QString name = boxName(operation, kind.kind);
+            QVERIFY2(control(name)->isEnabled() == box->isChecked(), qPrintable(name));
+        }
     }
 }
 
@@ -200,8 +202,8 @@ void tst_SetupWindow::opensFromSettings_data()
         << QStringList{"chkDiv", "chkDivNeg", "chkDivWhole"} << false << 1 << 0.1f << 1 << "0.1"
         << "Seconds";
     QStringList everything;
-    for (const BoxSetting &entry : boxSettings)
-        everything << QString::fromLatin1(entry.box);
+    for (const BoxSetting &entry : boxSettings())
+        everything << entry.box;
     QTest::newRow("everything") << everything << true << 1 << 1.1f << 11 << "1.1"
                                 << "Seconds";
 }
@@ -216,8 +218,8 @@ void tst_SetupWindow::opensFromSettings()
     QFETCH(QString, waitText);
     QFETCH(QString, unit);
 
-    for (const BoxSetting &entry : boxSettings)
-        *entry.setting = trueFlags.contains(QLatin1String(entry.box));
+    for (const BoxSetting &entry : boxSettings())
+        *entry.setting = trueFlags.contains(entry.box);
     gbShowAnswer = showAnswer;
     glTerm1Low = term1Low;
     gsngWaitSeconds = wait;
@@ -227,9 +229,9 @@ void tst_SetupWindow::opensFromSettings()
     QTRY_COMPARE(QApplication::focusWidget(), control("cmdClose"));
     verifyBoxesMatchSettings();
     // An included operation keeps its created caption until its box is toggled.
-    for (const Operation &operation : operations) {
-        if (trueFlags.contains(QLatin1String(operation.box)))
-            QCOMPARE(control<QCheckBox>(operation.box)->text(), QStringLiteral("Include"));
+    for (const Operation &operation : Operations) {
+        if (trueFlags.contains(boxName(operation)))
+            QCOMPARE(control<QCheckBox>(boxName(operation))->text(), QStringLiteral("Include"));
     }
     QCOMPARE(text("txtTerm1Low"), QString::number(term1Low));
     QCOMPARE(text("txtTerm1High"), QStringLiteral("10"));
@@ -338,14 +340,14 @@ void tst_SetupWindow::rulesFollowClicksAndKeys()
     }
 
     QStringList checkedNow;
-    for (const BoxSetting &entry : boxSettings) {
+    for (const BoxSetting &entry : boxSettings()) {
         if (control<QCheckBox>(entry.box)->isChecked())
-            checkedNow << QString::fromLatin1(entry.box);
+            checkedNow << entry.box;
     }
     QCOMPARE(checkedNow, checked);
     QStringList captionsNow;
-    for (const Operation &operation : operations)
-        captionsNow << control<QCheckBox>(operation.box)->text();
+    for (const Operation &operation : Operations)
+        captionsNow << control<QCheckBox>(boxName(operation))->text();
     QCOMPARE(captionsNow, captions);
 }
 
