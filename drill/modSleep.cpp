@@ -5,8 +5,18 @@
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <utility>
 
-void SleepSeconds(float pauseTime)
+namespace
+{
+
+SleepHandler &sleepHandler()
+{
+    static SleepHandler handler;
+    return handler;
+}
+
+void waitOnClock(float pauseTime)
 {
     if (!(pauseTime > 0.0f))
         return;
@@ -22,4 +32,19 @@ void SleepSeconds(float pauseTime)
         std::this_thread::sleep_for(
             std::min<std::chrono::nanoseconds>(pause - elapsed, std::chrono::milliseconds(10)));
     }
+}
+
+} // namespace
+
+void SleepSeconds(float pauseTime)
+{
+    if (sleepHandler())
+        sleepHandler()(pauseTime);
+    else
+        waitOnClock(pauseTime);
+}
+
+void SetSleepHandler(SleepHandler handler)
+{
+    sleepHandler() = std::move(handler);
 }

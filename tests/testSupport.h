@@ -3,6 +3,7 @@
 #include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
+#include "drill/modSleep.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <cstdint>
+#include <functional>
 
 // Every suite runs headless against a settings store in a temporary folder, so no test ever reads
 // or writes the real user's window positions.
@@ -31,6 +33,25 @@
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// Stands in for the clock of the reveal wait while it lives: each pause is recorded, during runs
+// where the real wait would hold the thread, and the wait returns at once.
+struct TestSleep {
+    TestSleep()
+    {
+        SetSleepHandler([this](float pause) {
+            pauses << pause;
+            if (during)
+                during();
+        });
+    }
+    ~TestSleep() { SetSleepHandler({}); }
+    TestSleep(const TestSleep &) = delete;
+    TestSleep &operator=(const TestSleep &) = delete;
+
+    QList<float> pauses;
+    std::function<void()> during;
+};
 
 // Includes this operation and no other.
 inline void IncludeOnly(std::int32_t code)

@@ -12,6 +12,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <limits>
+#include <optional>
+
 namespace
 {
 
@@ -51,7 +54,7 @@ private slots:
     void hiddenAnswerLeavesResultEmpty();
     void negativeNumbersShowTheirSign();
     void waitHoldsEventsUntilResultShows();
-    void sleepWaitsOnlyForPositivePauses();
+    void realSleepWaitsOnlyForPositivePauses();
     void nothingFitsShowsMessageAndNoProblem();
     void noOperationShowsCaseElseMessage();
     void setupPressedTwiceGivesOneWindow();
@@ -60,20 +63,22 @@ private slots:
 private:
     QPointer<frmMain> m_window;
     QStringList m_messages;
+    std::optional<TestSleep> m_sleep;
 };
 
 void tst_DrillWindow::init()
 {
     m_messages.clear();
     SetMessageHandler([this](const QString &text) { m_messages << text; });
+    m_sleep.emplace();
     m_window = Main();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    gsngWaitSeconds = 0.0f; // most tests need no real wait
 }
 
 void tst_DrillWindow::cleanup()
 {
     SetMessageHandler({});
+    m_sleep.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         widget->close();
     delete m_window;
@@ -129,11 +134,8 @@ void tst_DrillWindow::newProblemShowsTheProblemAndResult()
 void tst_DrillWindow::hiddenAnswerLeavesResultEmpty()
 {
     gbShowAnswer = false;
-    gsngWaitSeconds = 10.0f; // never waited for: the test would take ten seconds otherwise
-    QElapsedTimer clock;
-    clock.start();
     QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(m_sleep->pauses.isEmpty());
     QVERIFY(glResult >= 2);
     QVERIFY(!caption(m_window, "lblTerm1").isEmpty());
     QCOMPARE(caption(m_window, "lblResult"), QString());
@@ -162,17 +164,22 @@ void tst_DrillWindow::negativeNumbersShowTheirSign()
 
 void tst_DrillWindow::waitHoldsEventsUntilResultShows()
 {
-    gsngWaitSeconds = 0.3f;
+    gsngWaitSeconds = 2.5f;
     QString resultWhenEventRan = QStringLiteral("<not run>");
-    // Queued before the press: if the wait handled events, this would run while the result is
+    // Queued before the press: if the press handled events, this would run while the result is
     // still empty.
     QMetaObject::invokeMethod(
         this, [&] { resultWhenEventRan = caption(m_window, "lblResult"); }, Qt::QueuedConnection);
+    QStringList shownDuringWait;
+    m_sleep->during = [&] {
+        for (const char *name : {"lblTerm1", "lblOperator", "lblTerm2", "lblResult"})
+            shownDuringWait << caption(m_window, name);
+    };
 
-    QElapsedTimer clock;
-    clock.start();
     QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(m_sleep->pauses, QList<float>{2.5f});
+    QCOMPARE(shownDuringWait, (QStringList{QString::number(glTerm1), QStringLiteral("+"),
+                                           QString::number(glTerm2), QString()}));
     QCOMPARE(resultWhenEventRan, QStringLiteral("<not run>"));
     QCOMPARE(caption(m_window, "lblResult"), QString::number(glResult));
 
@@ -180,12 +187,19 @@ void tst_DrillWindow::waitHoldsEventsUntilResultShows()
     QCOMPARE(resultWhenEventRan, QString::number(glResult));
 }
 
-void tst_DrillWindow::sleepWaitsOnlyForPositivePauses()
+void tst_DrillWindow::realSleepWaitsOnlyForPositivePauses()
 {
+    m_sleep.reset(); // the real clock
+    bool eventRan = false;
+    QMetaObject::invokeMethod(
+        this, [&] { eventRan = true; }, Qt::QueuedConnection);
     QElapsedTimer clock;
     clock.start();
     frmMain::Sleep(0.25f);
     QVERIFY(clock.nsecsElapsed() >= 250'000'000);
+    QVERIFY(!eventRan); // held until the wait is over
+    QCoreApplication::processEvents();
+    QVERIFY(eventRan);
 
     // No pause at all: these must not hang.
     clock.restart();
