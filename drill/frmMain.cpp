@@ -157,8 +157,15 @@ void frmMain::cmdQuit_Click()
 
 void frmMain::cmdSetup_Click()
 {
-    if (!m_setup)
+    if (!m_setup) {
         m_setup = new frmSetup;
+        // A closed window is deleted only when the event loop comes round, perhaps after another
+        // press queued behind a reveal wait; that press must build a new window.
+        connect(m_setup, &frmSetup::Unloaded, this, [this, closed = m_setup.data()] {
+            if (m_setup == closed)
+                m_setup.clear();
+        });
+    }
     m_setup->show();
     m_setup->raise();
     m_setup->activateWindow();

@@ -52,6 +52,7 @@ private:
     Shape *Box48 = nullptr;
     Shape *Box0 = nullptr;
 
-    // The one Setup window, if open. It has no parent, so it outlives this window after Quit.
+    // The one Setup window, if open and not yet closed. It has no parent, so it outlives this
+    // window after Quit.
     QPointer<frmSetup> m_setup;
 };

@@ -406,6 +406,7 @@ void frmSetup::Form_Load()
 void frmSetup::Form_Unload()
 {
     SaveWindowPosition(this, QStringLiteral("frmSetup"));
+    emit Unloaded();
 }
 
 void frmSetup::SettingsToControls()

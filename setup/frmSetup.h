@@ -21,6 +21,11 @@ class frmSetup : public QWidget
 public:
     explicit frmSetup(QWidget *parent = nullptr);
 
+signals:
+    // Sent once the window has saved its position on closing. It is then only waiting to be
+    // deleted, which may come after further queued input, so it must never be shown again.
+    void Unloaded();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -7,6 +7,8 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -58,6 +60,7 @@ private slots:
     void nothingFitsShowsMessageAndNoProblem();
     void noOperationShowsCaseElseMessage();
     void setupPressedTwiceGivesOneWindow();
+    void setupClosedThenPressedInOneGoIsLoadedAfresh();
     void quitLeavesSetupUsable();
 
 private:
@@ -246,6 +249,34 @@ void tst_DrillWindow::setupPressedTwiceGivesOneWindow()
     QTRY_VERIFY(first.isNull());
     QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
     QCOMPARE(setupWindows().size(), 1);
+}
+
+void tst_DrillWindow::setupClosedThenPressedInOneGoIsLoadedAfresh()
+{
+    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<QWidget> first = setupWindows().first();
+    glTerm1Low = -7; // a change the open window does not show
+
+    // Both clicks wait in the queue behind a reveal wait and are then handled one after the
+    // other, before the closed window's deletion has come round.
+    gsngWaitSeconds = 0.1f;
+    auto postClick = [](QWidget *target) {
+        const QPointF centre = QRectF(target->rect()).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                target, new QMouseEvent(type, centre, target->mapToGlobal(centre), Qt::LeftButton,
+                                        Qt::LeftButton, Qt::NoModifier));
+    };
+    postClick(first->findChild<QPushButton *>(QStringLiteral("cmdClose")));
+    postClick(button(m_window, "cmdSetup"));
+    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(first.isNull());
+
+    QCOMPARE(setupWindows().size(), 1);
+    QVERIFY(setupWindows().first()->isVisible());
+    QCOMPARE(setupWindows().first()->findChild<QLineEdit *>(QStringLiteral("txtTerm1Low"))->text(),
+             QStringLiteral("-7"));
 }
 
 void tst_DrillWindow::quitLeavesSetupUsable()
