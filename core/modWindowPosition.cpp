@@ -4,6 +4,7 @@
 #include "core/modTwips.h"
 
 #include <QPoint>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QWidget>
 
@@ -40,11 +41,24 @@ std::optional<int> ParseStoredPosition(const QString &text)
 {
     // The store holds the program's own text, so it is read in the C locale whatever the user's
     // number format; a value the program wrote always reads back.
+    const QString trimmed = text.trimmed();
     bool ok = false;
-    const float value = text.trimmed().toFloat(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > LargestPositionTwips)
+    double value = trimmed.toDouble(&ok);
+    if (!ok) {
+        // The parser refuses a number too small for a double as it refuses text, giving 0 for
+        // it; such a number is 0 in single precision like any other tiny one.
+        static const QRegularExpression decimalNumber(
+            QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+        if (value != 0.0 || !decimalNumber.match(trimmed).hasMatch())
+            return std::nullopt;
+    }
+    // Converting a double beyond single precision to float is undefined, so far values go first.
+    if (!std::isfinite(value) || std::fabs(value) > 2 * LargestPositionTwips)
         return std::nullopt;
-    return int(std::nearbyint(value));
+    const float single = float(value);
+    if (std::fabs(single) > LargestPositionTwips)
+        return std::nullopt;
+    return int(std::nearbyint(single));
 }
 
 QString FormatStoredPosition(int positionTwips)

@@ -103,6 +103,10 @@ void tst_WindowPosition::parse_data()
     QTest::newRow("largest screen coordinate") << "491505" << std::optional<int>(491505);
     QTest::newRow("smallest screen coordinate") << "-491505" << std::optional<int>(-491505);
     QTest::newRow("beyond a screen coordinate") << "491520" << none;
+    QTest::newRow("below single precision is 0") << "1e-46" << std::optional<int>(0);
+    QTest::newRow("below double precision is 0") << "-1e-400" << std::optional<int>(0);
+    QTest::newRow("beyond double precision") << "1e400" << none;
+    QTest::newRow("hexadecimal") << "0x10" << none;
     QTest::newRow("far beyond") << "1e30" << none;
     QTest::newRow("beyond single precision") << "1e39" << none;
     QTest::newRow("not a number") << "abc" << none;
