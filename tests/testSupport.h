@@ -4,8 +4,13 @@
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
 #include "drill/modSleep.h"
+#include "setup/frmSetup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +39,55 @@
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
+// The program's settings store, which every suite keeps in a temporary folder.
+inline QSettings store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
+}
+
+// The control of a window with this object name. A missing one ends the run: every later check
+// of it would be meaningless.
+template <typename T = QWidget> T *control(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
+    return found;
+}
+
+// What a label, text box or button of a window shows.
+inline QString textOf(const QWidget *window, const QString &name)
+{
+    const QWidget *widget = control(window, name);
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return edit->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    qFatal("%s shows no text", qPrintable(name));
+}
+
+// The Setup windows on screen: none, or the one that New Problem's neighbour opened.
+inline QList<frmSetup *> openSetupWindows()
+{
+    QList<frmSetup *> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *setup = qobject_cast<frmSetup *>(window); setup && setup->isVisible())
+            found << setup;
+    }
+    return found;
+}
+
+// Closes every window and waits until each is gone, so the next test starts from none.
+inline void closeAllWindows()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
 // Stands in for the clock of the reveal wait while it lives: each pause is recorded, during runs
 // where the real wait would hold the thread, and the wait returns at once.
 struct TestSleep {
@@ -54,7 +108,7 @@ struct TestSleep {
 };
 
 // Includes this operation and no other.
-inline void IncludeOnly(std::int32_t code)
+inline void includeOnly(std::int32_t code)
 {
     for (const Operation &operation : Operations)
         *operation.included = operation.code == code;
@@ -62,30 +116,37 @@ inline void IncludeOnly(std::int32_t code)
 
 // Sets an operation's result-kind flags from the bits of mask, bit 0 for its first kind in the
 // table (positive, zero, negative; for division positive, negative, whole, fraction).
-inline void SetResultKinds(std::int32_t code, unsigned mask)
+inline void setResultKinds(std::int32_t code, unsigned mask)
 {
     const Operation *operation = FindOperation(code);
     for (std::size_t i = 0; i < operation->kinds.size(); ++i)
         *operation->kinds[i].allowed = (mask >> i & 1) != 0;
 }
 
+// Includes this operation alone, allowing the kinds of result in mask.
+inline void includeOnly(std::int32_t code, unsigned kindMask)
+{
+    includeOnly(code);
+    setResultKinds(code, kindMask);
+}
+
 // How many result-kind flags an operation has, so its masks run below 1 << count.
-inline int ResultKindCount(std::int32_t code)
+inline int resultKindCount(std::int32_t code)
 {
     return int(FindOperation(code)->kinds.size());
 }
 
 // Includes every operation and allows each every kind of result.
-inline void IncludeEverything()
+inline void includeEverything()
 {
     for (const Operation &operation : Operations) {
         *operation.included = true;
-        SetResultKinds(operation.code, ~0u);
+        setResultKinds(operation.code, ~0u);
     }
 }
 
 // The name a result-kind flag's setting and Setup box end with: gbAddPos, chkDivWhole.
-inline const char *ResultKindName(ResultKind kind)
+inline const char *resultKindName(ResultKind kind)
 {
     switch (kind) {
     case ResultKind::Positive:

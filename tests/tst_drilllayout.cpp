@@ -59,13 +59,6 @@ private slots:
     void iconFileHoldsThreeImages();
 
 private:
-    template <class T> T *control(const char *name) const
-    {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control named %s", name);
-        return found;
-    }
     void showWindow();
     QImage picture() const { return m_window->grab().toImage(); }
 
@@ -81,9 +74,7 @@ void tst_DrillLayout::init()
 
 void tst_DrillLayout::cleanup()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    closeAllWindows();
 }
 
 void tst_DrillLayout::showWindow()
@@ -121,7 +112,7 @@ void tst_DrillLayout::buttons()
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
 
-    auto *button = control<QPushButton>(name.toLatin1().constData());
+    auto *button = control<QPushButton>(m_window, name);
     QCOMPARE(button->text(), caption);
     QCOMPARE(button->geometry(), geometry);
     QVERIFY(button->isEnabled());
@@ -146,7 +137,7 @@ void tst_DrillLayout::fonts()
     QFETCH(QString, name);
     QFETCH(qreal, pointSize);
 
-    const QFont font = control<QWidget>(name.toLatin1().constData())->font();
+    const QFont font = control<QWidget>(m_window, name)->font();
     QCOMPARE(font.family(), QStringLiteral("Tahoma"));
     QCOMPARE(font.pointSizeF(), pointSize);
     QCOMPARE(font.weight(), QFont::Normal);
@@ -250,9 +241,9 @@ void tst_DrillLayout::labelsShowThePanelThrough()
 {
     glTerm1Low = glTerm1High = 8;
     glTerm2Low = glTerm2High = 8;
-    QTest::mouseClick(control<QPushButton>("cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
 
-    auto *term1 = control<QLabel>("lblTerm1");
+    auto *term1 = control<QLabel>(m_window, "lblTerm1");
     QCOMPARE(term1->text(), QStringLiteral("8"));
     const QImage image = picture();
     // The digit has room above it within its own line; a label with a background would hide the
@@ -268,11 +259,11 @@ void tst_DrillLayout::longResultGrowsRightAndStaysBelowButtons()
     gbAddNeg = true;
     glTerm1Low = glTerm1High = -999999999;
     glTerm2Low = glTerm2High = -999999999;
-    auto *newProblem = control<QPushButton>("cmdNewProblem");
+    auto *newProblem = control<QPushButton>(m_window, "cmdNewProblem");
     QTest::mouseClick(newProblem, Qt::LeftButton);
 
-    auto *result = control<QLabel>("lblResult");
-    auto *setup = control<QPushButton>("cmdSetup");
+    auto *result = control<QLabel>(m_window, "lblResult");
+    auto *setup = control<QPushButton>(m_window, "cmdSetup");
     QCOMPARE(result->text(), QStringLiteral("-1999999998"));
     QCOMPARE(result->pos(), QPoint(twips(2000), twips(3600)));
     QVERIFY2(result->geometry().intersects(setup->geometry()),
@@ -356,18 +347,13 @@ void tst_DrillLayout::keysPressFocusedButton()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 
-    auto setupIsOpen = [] {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->objectName() == QLatin1String("frmSetup") && window->isVisible())
-                return true;
-        return false;
-    };
+    auto setupIsOpen = [] { return !openSetupWindows().isEmpty(); };
     if (outcome == QLatin1String("Setup opens")) {
         QTRY_VERIFY(setupIsOpen());
     } else if (outcome == QLatin1String("problem shown")) {
         QVERIFY(!setupIsOpen());
-        QVERIFY(!control<QLabel>("lblTerm1")->text().isEmpty());
-        QVERIFY(!control<QLabel>("lblResult")->text().isEmpty());
+        QVERIFY(!control<QLabel>(m_window, "lblTerm1")->text().isEmpty());
+        QVERIFY(!control<QLabel>(m_window, "lblResult")->text().isEmpty());
     } else {
         QTRY_VERIFY(m_window.isNull());
         QVERIFY(!setupIsOpen());

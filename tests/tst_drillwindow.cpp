@@ -17,32 +17,6 @@
 #include <limits>
 #include <optional>
 
-namespace
-{
-
-QString caption(QWidget *window, const char *name)
-{
-    auto *label = window->findChild<QLabel *>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
-}
-
-QPushButton *button(QWidget *window, const char *name)
-{
-    return window->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
-QList<QWidget *> setupWindows()
-{
-    QList<QWidget *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frmSetup") && !widget->isHidden())
-            found << widget;
-    }
-    return found;
-}
-
-} // namespace
-
 class tst_DrillWindow : public QObject
 {
     Q_OBJECT
@@ -82,10 +56,7 @@ void tst_DrillWindow::cleanup()
 {
     SetMessageHandler({});
     m_sleep.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        widget->close();
-    delete m_window;
-    QTRY_VERIFY(setupWindows().isEmpty());
+    closeAllWindows();
 }
 
 void tst_DrillWindow::startsWithDefaultsAndNoProblem()
@@ -110,57 +81,58 @@ void tst_DrillWindow::startsWithDefaultsAndNoProblem()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tallywick"));
 
     for (const char *name : {"lblTerm1", "lblTerm2", "lblResult", "lblOperator"})
-        QCOMPARE(caption(m_window, name), QString());
-    QCOMPARE(button(m_window, "cmdNewProblem")->text(), QStringLiteral("New Problem"));
-    QCOMPARE(button(m_window, "cmdSetup")->text(), QStringLiteral("Setup"));
-    QCOMPARE(button(m_window, "cmdQuit")->text(), QStringLiteral("Quit"));
+        QCOMPARE(textOf(m_window, name), QString());
+    QCOMPARE(control<QPushButton>(m_window, "cmdNewProblem")->text(),
+             QStringLiteral("New Problem"));
+    QCOMPARE(control<QPushButton>(m_window, "cmdSetup")->text(), QStringLiteral("Setup"));
+    QCOMPARE(control<QPushButton>(m_window, "cmdQuit")->text(), QStringLiteral("Quit"));
 }
 
 void tst_DrillWindow::newProblemShowsTheProblemAndResult()
 {
     for (int i = 0; i < 20; ++i) {
-        QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-        QCOMPARE(caption(m_window, "lblTerm1"), QString::number(glTerm1));
-        QCOMPARE(caption(m_window, "lblTerm2"), QString::number(glTerm2));
-        QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("+"));
-        QCOMPARE(caption(m_window, "lblResult"), QString::number(glTerm1 + glTerm2));
+        QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+        QCOMPARE(textOf(m_window, "lblTerm1"), QString::number(glTerm1));
+        QCOMPARE(textOf(m_window, "lblTerm2"), QString::number(glTerm2));
+        QCOMPARE(textOf(m_window, "lblOperator"), QStringLiteral("+"));
+        QCOMPARE(textOf(m_window, "lblResult"), QString::number(glTerm1 + glTerm2));
     }
 
     // The settings are read afresh at every press.
-    IncludeOnly(OperationMultiply);
+    includeOnly(OperationMultiply);
     gbMultPos = true;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("x"));
-    QCOMPARE(caption(m_window, "lblResult"), QString::number(glTerm1 * glTerm2));
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(textOf(m_window, "lblOperator"), QStringLiteral("x"));
+    QCOMPARE(textOf(m_window, "lblResult"), QString::number(glTerm1 * glTerm2));
 }
 
 void tst_DrillWindow::hiddenAnswerLeavesResultEmpty()
 {
     gbShowAnswer = false;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
     QVERIFY(m_sleep->pauses.isEmpty());
     QVERIFY(glResult >= 2);
-    QVERIFY(!caption(m_window, "lblTerm1").isEmpty());
-    QCOMPARE(caption(m_window, "lblResult"), QString());
+    QVERIFY(!textOf(m_window, "lblTerm1").isEmpty());
+    QCOMPARE(textOf(m_window, "lblResult"), QString());
 }
 
 void tst_DrillWindow::negativeNumbersShowTheirSign()
 {
-    IncludeOnly(OperationSubtract);
+    includeOnly(OperationSubtract);
     gbSubNeg = true;
     glTerm1Low = glTerm1High = 3;
     glTerm2Low = glTerm2High = 7;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("-"));
-    QCOMPARE(caption(m_window, "lblResult"), QStringLiteral("-4"));
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(textOf(m_window, "lblOperator"), QStringLiteral("-"));
+    QCOMPARE(textOf(m_window, "lblResult"), QStringLiteral("-4"));
 
     // A longer text makes the label grow, from the same left edge.
-    auto *result = m_window->findChild<QLabel *>(QStringLiteral("lblResult"));
+    auto *result = control<QLabel>(m_window, "lblResult");
     const int left = result->x();
     const int narrow = result->width();
     glTerm1Low = glTerm1High = -1000000;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(caption(m_window, "lblResult"), QStringLiteral("-1000007"));
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(textOf(m_window, "lblResult"), QStringLiteral("-1000007"));
     QCOMPARE(result->x(), left);
     QVERIFY(result->width() > narrow);
 }
@@ -172,19 +144,19 @@ void tst_DrillWindow::waitHoldsEventsUntilResultShows()
     // Queued before the press: if the press handled events, this would run while the result is
     // still empty.
     QMetaObject::invokeMethod(
-        this, [&] { resultWhenEventRan = caption(m_window, "lblResult"); }, Qt::QueuedConnection);
+        this, [&] { resultWhenEventRan = textOf(m_window, "lblResult"); }, Qt::QueuedConnection);
     QStringList shownDuringWait;
     m_sleep->during = [&] {
         for (const char *name : {"lblTerm1", "lblOperator", "lblTerm2", "lblResult"})
-            shownDuringWait << caption(m_window, name);
+            shownDuringWait << textOf(m_window, name);
     };
 
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
     QCOMPARE(m_sleep->pauses, QList<float>{2.5f});
     QCOMPARE(shownDuringWait, (QStringList{QString::number(glTerm1), QStringLiteral("+"),
                                            QString::number(glTerm2), QString()}));
     QCOMPARE(resultWhenEventRan, QStringLiteral("<not run>"));
-    QCOMPARE(caption(m_window, "lblResult"), QString::number(glResult));
+    QCOMPARE(textOf(m_window, "lblResult"), QString::number(glResult));
 
     QCoreApplication::processEvents();
     QCOMPARE(resultWhenEventRan, QString::number(glResult));
@@ -214,47 +186,47 @@ void tst_DrillWindow::realSleepWaitsOnlyForPositivePauses()
 
 void tst_DrillWindow::nothingFitsShowsMessageAndNoProblem()
 {
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(caption(m_window, "lblOperator"), QStringLiteral("+"));
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(textOf(m_window, "lblOperator"), QStringLiteral("+"));
 
     // Negative sums only, from positive terms: nothing can fit.
     gbAddPos = false;
     gbAddNeg = true;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages.first().startsWith(QStringLiteral("No problem fits the current settings.")));
     for (const char *name : {"lblTerm1", "lblTerm2", "lblResult", "lblOperator"})
-        QCOMPARE(caption(m_window, name), QString());
+        QCOMPARE(textOf(m_window, name), QString());
 }
 
 void tst_DrillWindow::noOperationShowsCaseElseMessage()
 {
     gbAdd = false;
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
     QCOMPARE(m_messages, QStringList{QStringLiteral("CASE ELSE in GenerateProblem")});
     QCOMPARE(glOperator, 0);
-    QCOMPARE(caption(m_window, "lblOperator"), QString());
+    QCOMPARE(textOf(m_window, "lblOperator"), QString());
 }
 
 void tst_DrillWindow::setupPressedTwiceGivesOneWindow()
 {
-    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
-    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
-    QCOMPARE(setupWindows().size(), 1);
-    QPointer<QWidget> first = setupWindows().first();
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QCOMPARE(openSetupWindows().size(), 1);
+    QPointer<frmSetup> first = openSetupWindows().first();
     QVERIFY(first->parentWidget() == nullptr);
 
     // Closed, it goes away; the next press builds a new one.
     first->close();
     QTRY_VERIFY(first.isNull());
-    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
-    QCOMPARE(setupWindows().size(), 1);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QCOMPARE(openSetupWindows().size(), 1);
 }
 
 void tst_DrillWindow::setupClosedThenPressedInOneGoIsLoadedAfresh()
 {
-    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
-    QPointer<QWidget> first = setupWindows().first();
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<frmSetup> first = openSetupWindows().first();
     glTerm1Low = -7; // a change the open window does not show
 
     // Both clicks wait in the queue behind a reveal wait and are then handled one after the
@@ -267,33 +239,32 @@ void tst_DrillWindow::setupClosedThenPressedInOneGoIsLoadedAfresh()
                 target, new QMouseEvent(type, centre, target->mapToGlobal(centre), Qt::LeftButton,
                                         Qt::LeftButton, Qt::NoModifier));
     };
-    postClick(first->findChild<QPushButton *>(QStringLiteral("cmdClose")));
-    postClick(button(m_window, "cmdSetup"));
-    QTest::mouseClick(button(m_window, "cmdNewProblem"), Qt::LeftButton);
+    postClick(control<QPushButton>(first, "cmdClose"));
+    postClick(control<QPushButton>(m_window, "cmdSetup"));
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
     QCoreApplication::processEvents();
     QTRY_VERIFY(first.isNull());
 
-    QCOMPARE(setupWindows().size(), 1);
-    QVERIFY(setupWindows().first()->isVisible());
-    QCOMPARE(setupWindows().first()->findChild<QLineEdit *>(QStringLiteral("txtTerm1Low"))->text(),
-             QStringLiteral("-7"));
+    QCOMPARE(openSetupWindows().size(), 1);
+    QVERIFY(openSetupWindows().first()->isVisible());
+    QCOMPARE(textOf(openSetupWindows().first(), "txtTerm1Low"), QStringLiteral("-7"));
 }
 
 void tst_DrillWindow::quitLeavesSetupUsable()
 {
     // Runs the real event loop: it must go on after Quit while Setup is open, and end when Setup
     // closes too.
-    QTest::mouseClick(button(m_window, "cmdSetup"), Qt::LeftButton);
-    QPointer<QWidget> setup = setupWindows().first();
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<frmSetup> setup = openSetupWindows().first();
     bool setupOutlivedQuit = false;
 
-    QTimer::singleShot(0, this,
-                       [&] { QTest::mouseClick(button(m_window, "cmdQuit"), Qt::LeftButton); });
+    QTimer::singleShot(0, this, [&] {
+        QTest::mouseClick(control<QPushButton>(m_window, "cmdQuit"), Qt::LeftButton);
+    });
     QTimer::singleShot(100, this, [&] {
         setupOutlivedQuit = m_window.isNull() && setup && setup->isVisible();
         if (setup)
-            QTest::mouseClick(setup->findChild<QPushButton *>(QStringLiteral("cmdClose")),
-                              Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(setup, "cmdClose"), Qt::LeftButton);
     });
     QTimer watchdog;
     watchdog.setSingleShot(true);

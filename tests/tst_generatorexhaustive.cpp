@@ -32,14 +32,6 @@ namespace
 constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
 
-// The defaults, but with only this operation included and its result-kind flags from mask.
-void includeOnly(int operation, int mask)
-{
-    SetDefaultSettings();
-    IncludeOnly(operation);
-    SetResultKinds(operation, unsigned(mask));
-}
-
 void setLimits(std::int32_t low1, std::int32_t high1, std::int32_t low2, std::int32_t high2)
 {
     glTerm1Low = low1;
@@ -84,7 +76,7 @@ QString describe(int operation, int mask)
 {
     return QStringLiteral("operation %1 flags %2 limits %3..%4 and %5..%6")
         .arg(operation)
-        .arg(mask, ResultKindCount(operation), 2, QLatin1Char('0'))
+        .arg(mask, resultKindCount(operation), 2, QLatin1Char('0'))
         .arg(glTerm1Low)
         .arg(glTerm1High)
         .arg(glTerm2Low)
@@ -108,7 +100,7 @@ QString checkBox(int operation, std::int32_t centre1, std::int32_t centre2, int 
         }
     }
 
-    for (int mask = 0; mask < 1 << ResultKindCount(operation); ++mask) {
+    for (int mask = 0; mask < 1 << resultKindCount(operation); ++mask) {
         includeOnly(operation, mask);
         // Acceptable pairs of the box, summed from the corner so a rectangle's count is O(1).
         std::vector<int> sums((width + 1) * (width + 1), 0);
@@ -220,7 +212,7 @@ void tst_GeneratorExhaustive::everyAcceptablePairIsReachable_data()
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("mask");
     for (const Operation &operation : Operations) {
-        for (int mask = 0; mask < 1 << ResultKindCount(operation.code); ++mask) {
+        for (int mask = 0; mask < 1 << resultKindCount(operation.code); ++mask) {
             QTest::addRow("%s flags %d", operation.name, mask) << int(operation.code) << mask;
         }
     }
@@ -272,7 +264,7 @@ void tst_GeneratorExhaustive::extremeSettings_data()
 
     for (const Operation &row : Operations) {
         const int operation = row.code;
-        for (int mask = 0; mask < 1 << ResultKindCount(operation); ++mask) {
+        for (int mask = 0; mask < 1 << resultKindCount(operation); ++mask) {
             includeOnly(operation, mask);
             const bool open = OperationCanSucceed(operation);
             QTest::addRow("%s flags %d, full ranges", row.name, mask)

@@ -89,8 +89,7 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
     QFETCH(int, high2);
     QFETCH(quint64, seed);
 
-    IncludeOnly(operation);
-    SetResultKinds(operation, unsigned(kinds));
+    includeOnly(operation, unsigned(kinds));
     glTerm1Low = low1;
     glTerm1High = high1;
     glTerm2Low = low2;
@@ -123,7 +122,7 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
 
 void tst_GeneratorStatistics::operationsAreEquallyLikely()
 {
-    IncludeEverything();
+    includeEverything();
     SeedRandomGenerator(6, false);
 
     const int draws = 8000;

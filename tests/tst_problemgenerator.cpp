@@ -133,7 +133,7 @@ void tst_ProblemGenerator::operatorSlots()
     QCOMPARE(glOperator, 0);
 
     // A single included operation is picked every time.
-    IncludeOnly(OperationDivide);
+    includeOnly(OperationDivide);
     for (int i = 0; i < 50; ++i) {
         GenerateOperator();
         QCOMPARE(glOperator, std::int32_t(OperationDivide));
@@ -227,12 +227,12 @@ void tst_ProblemGenerator::divisionFlags()
     // Accepted with exactly the needed flags; refused when any one of them is taken away.
     const unsigned needed =
         (positive ? 1 : 0) | (negative ? 2 : 0) | (whole ? 4 : 0) | (fraction ? 8 : 0);
-    SetResultKinds(OperationDivide, needed);
+    setResultKinds(OperationDivide, needed);
     QVERIFY(ResultAllowed(OperationDivide, term1, term2, *result));
     for (unsigned bit = 1; bit <= 8; bit <<= 1) {
         if (!(needed & bit))
             continue;
-        SetResultKinds(OperationDivide, needed & ~bit);
+        setResultKinds(OperationDivide, needed & ~bit);
         QVERIFY2(!ResultAllowed(OperationDivide, term1, term2, *result),
                  qPrintable(QString::number(bit)));
     }
@@ -241,7 +241,7 @@ void tst_ProblemGenerator::divisionFlags()
 void tst_ProblemGenerator::workedExamples()
 {
     // Subtraction allowing positive and zero differences: 3 - 7 is drawn again, 8 - 8 accepted.
-    IncludeOnly(OperationSubtract);
+    includeOnly(OperationSubtract);
     gbSubPos = true;
     gbSubZero = true;
     {
@@ -256,7 +256,7 @@ void tst_ProblemGenerator::workedExamples()
 
     // Division, positive and whole only: 7 / 2 and 1 / 3 are drawn again, 8 / 2 accepted.
     SetDefaultSettings();
-    IncludeOnly(OperationDivide);
+    includeOnly(OperationDivide);
     gbDivPos = true;
     gbDivWhole = true;
     {
@@ -271,7 +271,7 @@ void tst_ProblemGenerator::workedExamples()
     // Multiplication, positive only, top term 0..3: 0 x 6 is accepted, a zero product needs no
     // flag.
     SetDefaultSettings();
-    IncludeOnly(OperationMultiply);
+    includeOnly(OperationMultiply);
     gbMultPos = true;
     glTerm1Low = 0;
     glTerm1High = 3;
@@ -321,7 +321,7 @@ void tst_ProblemGenerator::impossibleSettingsReturnAtOnce()
     QFETCH(int, operation);
     QFETCH(QString, setting);
 
-    IncludeOnly(operation);
+    includeOnly(operation);
     gbAddPos = false;
     if (setting == "gbDivPos")
         gbDivPos = true;
@@ -365,8 +365,8 @@ void tst_ProblemGenerator::extremeLimits()
 {
     QFETCH(int, operation);
 
-    IncludeEverything();
-    IncludeOnly(operation);
+    includeEverything();
+    includeOnly(operation);
     glTerm1Low = glTerm2Low = Min32;
     glTerm1High = glTerm2High = Max32;
 

@@ -31,7 +31,7 @@ QString boxName(const Operation &operation)
 
 QString boxName(const Operation &operation, ResultKind kind)
 {
-    return boxName(operation) + QLatin1String(ResultKindName(kind));
+    return boxName(operation) + QLatin1String(resultKindName(kind));
 }
 
 struct BoxSetting {
@@ -93,8 +93,6 @@ private slots:
 
 private:
     void open();
-    template <typename T = QWidget> T *control(const QString &name) const;
-    QString text(const char *name) const;
     void verifyBoxesMatchSettings() const;
     void typeInto(const char *box, const QString &typed);
     void tabTo(const QString &name);
@@ -109,9 +107,7 @@ void tst_SetupWindow::init()
 
 void tst_SetupWindow::cleanup()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeAllWindows();
     QLocale::setDefault(QLocale::c());
 }
 
@@ -123,43 +119,27 @@ void tst_SetupWindow::open()
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
-template <typename T> T *tst_SetupWindow::control(const QString &name) const
-{
-    T *found = m_window->findChild<T *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
-}
-
-QString tst_SetupWindow::text(const char *name) const
-{
-    const QString objectName = QString::fromLatin1(name);
-    if (auto *edit = m_window->findChild<QLineEdit *>(objectName))
-        return edit->text();
-    return control<QLabel>(objectName)->text();
-}
-
 void tst_SetupWindow::verifyBoxesMatchSettings() const
 {
     for (const BoxSetting &entry : boxSettings())
-        QVERIFY2(control<QCheckBox>(entry.box)->isChecked() == *entry.setting,
+        QVERIFY2(control<QCheckBox>(m_window, entry.box)->isChecked() == *entry.setting,
                  qPrintable(entry.box));
     for (const Operation &operation : Operations) {
-        const auto *box = control<QCheckBox>(boxName(operation));
+        const auto *box = control<QCheckBox>(m_window, boxName(operation));
         if (!box->isChecked())
             QVERIFY2(box->text().isEmpty(), operation.name);
         // "Included" must show whole, not clipped by the box's nominal width.
         QVERIFY2(box->width() >= box->sizeHint().width(), operation.name);
         for (const ResultKindFlag &kind : operation.kinds) {
             const QString name = boxName(operation, kind.kind);
-            QVERIFY2(control(name)->isEnabled() == box->isChecked(), qPrintable(name));
+            QVERIFY2(control(m_window, name)->isEnabled() == box->isChecked(), qPrintable(name));
         }
     }
 }
 
 void tst_SetupWindow::typeInto(const char *box, const QString &typed)
 {
-    auto *edit = control<QLineEdit>(box);
+    auto *edit = control<QLineEdit>(m_window, box);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
@@ -169,7 +149,7 @@ void tst_SetupWindow::typeInto(const char *box, const QString &typed)
 
 void tst_SetupWindow::tabTo(const QString &name)
 {
-    QWidget *target = control(name);
+    QWidget *target = control(m_window, name);
     for (int presses = 0; presses < 40 && QApplication::focusWidget() != target; ++presses)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY2(target->hasFocus(), qPrintable(name));
@@ -226,38 +206,37 @@ void tst_SetupWindow::opensFromSettings()
     const QString before = settingsText();
 
     open();
-    QTRY_COMPARE(QApplication::focusWidget(), control("cmdClose"));
+    QTRY_COMPARE(QApplication::focusWidget(), control(m_window, "cmdClose"));
     verifyBoxesMatchSettings();
     // An included operation keeps its created caption until its box is toggled.
     for (const Operation &operation : Operations) {
         if (trueFlags.contains(boxName(operation)))
-            QCOMPARE(control<QCheckBox>(boxName(operation))->text(), QStringLiteral("Include"));
+            QCOMPARE(control<QCheckBox>(m_window, boxName(operation))->text(),
+                     QStringLiteral("Include"));
     }
-    QCOMPARE(text("txtTerm1Low"), QString::number(term1Low));
-    QCOMPARE(text("txtTerm1High"), QStringLiteral("10"));
-    QCOMPARE(text("txtTerm2Low"), QStringLiteral("1"));
-    QCOMPARE(text("txtTerm2High"), QStringLiteral("10"));
-    QCOMPARE(control<QRadioButton>("optShowAnswer_Yes")->isChecked(), showAnswer);
-    QCOMPARE(control<QRadioButton>("optShowAnswer_No")->isChecked(), !showAnswer);
-    QCOMPARE(control<QScrollBar>("scrWaitPercent")->value(), position);
-    QCOMPARE(text("txtWaitSeconds"), waitText);
-    QCOMPARE(text("lblSeconds"), unit);
+    QCOMPARE(textOf(m_window, "txtTerm1Low"), QString::number(term1Low));
+    QCOMPARE(textOf(m_window, "txtTerm1High"), QStringLiteral("10"));
+    QCOMPARE(textOf(m_window, "txtTerm2Low"), QStringLiteral("1"));
+    QCOMPARE(textOf(m_window, "txtTerm2High"), QStringLiteral("10"));
+    QCOMPARE(control<QRadioButton>(m_window, "optShowAnswer_Yes")->isChecked(), showAnswer);
+    QCOMPARE(control<QRadioButton>(m_window, "optShowAnswer_No")->isChecked(), !showAnswer);
+    QCOMPARE(control<QScrollBar>(m_window, "scrWaitPercent")->value(), position);
+    QCOMPARE(textOf(m_window, "txtWaitSeconds"), waitText);
+    QCOMPARE(textOf(m_window, "lblSeconds"), unit);
     QCOMPARE(settingsText(), before);
 
     // Closing changes no setting either, and leaves the position in the store.
-    QTest::mouseClick(control<QPushButton>("cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdClose"), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
     QCOMPARE(settingsText(), before);
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
-    QVERIFY(store.contains(QStringLiteral("frmSetup/Top")));
-    QVERIFY(store.contains(QStringLiteral("frmSetup/Left")));
+    QVERIFY(store().contains(QStringLiteral("frmSetup/Top")));
+    QVERIFY(store().contains(QStringLiteral("frmSetup/Left")));
 }
 
 void tst_SetupWindow::tabVisitsTheControlsInOrder()
 {
     open();
-    QTRY_COMPARE(QApplication::focusWidget(), control("cmdClose"));
+    QTRY_COMPARE(QApplication::focusWidget(), control(m_window, "cmdClose"));
 
     // Disabled result-kind boxes, the wait's display and the unselected option are skipped.
     const QStringList expected = {
@@ -327,7 +306,7 @@ void tst_SetupWindow::rulesFollowClicksAndKeys()
 
     open();
     for (const QString &name : toggles) {
-        auto *box = control<QCheckBox>(name);
+        auto *box = control<QCheckBox>(m_window, name);
         if (byKeyboard) {
             tabTo(name);
             QTest::keyClick(box, Qt::Key_Space);
@@ -341,13 +320,13 @@ void tst_SetupWindow::rulesFollowClicksAndKeys()
 
     QStringList checkedNow;
     for (const BoxSetting &entry : boxSettings()) {
-        if (control<QCheckBox>(entry.box)->isChecked())
+        if (control<QCheckBox>(m_window, entry.box)->isChecked())
             checkedNow << entry.box;
     }
     QCOMPARE(checkedNow, checked);
     QStringList captionsNow;
     for (const Operation &operation : Operations)
-        captionsNow << control<QCheckBox>(boxName(operation))->text();
+        captionsNow << control<QCheckBox>(m_window, boxName(operation))->text();
     QCOMPARE(captionsNow, captions);
 }
 
@@ -392,18 +371,18 @@ void tst_SetupWindow::termBoxTakesTextOverOnLeaving()
     QCOMPARE(glTerm2Low, 1); // nothing is taken over while the box keeps the focus
 
     if (byTab) {
-        QTest::keyClick(control("txtTerm2Low"), Qt::Key_Tab);
-        QCOMPARE(text("txtTerm2Low"), shown);
+        QTest::keyClick(control(m_window, "txtTerm2Low"), Qt::Key_Tab);
+        QCOMPARE(textOf(m_window, "txtTerm2Low"), shown);
         QCOMPARE(glTerm2Low, limit);
         QCOMPARE(glTerm1Low, 3);
         QCOMPARE(glTerm1High, 30);
         QCOMPARE(glTerm2High, 20);
     } else {
         // The focus rule runs before the swap, which then hands the text on as it stands.
-        QTest::mouseClick(control<QPushButton>("cmdFlip"), Qt::LeftButton);
-        QCOMPARE(text("txtTerm1Low"), shown);
+        QTest::mouseClick(control<QPushButton>(m_window, "cmdFlip"), Qt::LeftButton);
+        QCOMPARE(textOf(m_window, "txtTerm1Low"), shown);
         QCOMPARE(glTerm1Low, limit);
-        QCOMPARE(text("txtTerm2Low"), QStringLiteral("3"));
+        QCOMPARE(textOf(m_window, "txtTerm2Low"), QStringLiteral("3"));
         QCOMPARE(glTerm2Low, 3);
         QCOMPARE(glTerm1High, 20);
         QCOMPARE(glTerm2High, 30);
@@ -420,13 +399,13 @@ void tst_SetupWindow::termBoxIgnoresSwitchingWindows()
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(text("txtTerm1High"), QStringLiteral("abc"));
+    QCOMPARE(textOf(m_window, "txtTerm1High"), QStringLiteral("abc"));
 
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QTRY_COMPARE(QApplication::focusWidget(), control("txtTerm1High"));
-    QTest::keyClick(control("txtTerm1High"), Qt::Key_Tab);
-    QCOMPARE(text("txtTerm1High"), QStringLiteral("10"));
+    QTRY_COMPARE(QApplication::focusWidget(), control(m_window, "txtTerm1High"));
+    QTest::keyClick(control(m_window, "txtTerm1High"), Qt::Key_Tab);
+    QCOMPARE(textOf(m_window, "txtTerm1High"), QStringLiteral("10"));
     QCOMPARE(glTerm1High, 10);
 }
 
@@ -435,19 +414,19 @@ void tst_SetupWindow::termBoxUsesTheUsersNumberFormat()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     gsngWaitSeconds = 1.5f;
     open();
-    QCOMPARE(text("txtWaitSeconds"), QStringLiteral("1,5"));
+    QCOMPARE(textOf(m_window, "txtWaitSeconds"), QStringLiteral("1,5"));
 
     typeInto("txtTerm2Low", QStringLiteral("3,5"));
-    QTest::keyClick(control("txtTerm2Low"), Qt::Key_Tab);
+    QTest::keyClick(control(m_window, "txtTerm2Low"), Qt::Key_Tab);
     QCOMPARE(glTerm2Low, 4);
-    QCOMPARE(text("txtTerm2Low"), QStringLiteral("3,5"));
+    QCOMPARE(textOf(m_window, "txtTerm2Low"), QStringLiteral("3,5"));
 }
 
 void tst_SetupWindow::closeTakesTheEditedTextOver()
 {
     open();
     typeInto("txtTerm1Low", QStringLiteral("7"));
-    QTest::mouseClick(control<QPushButton>("cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdClose"), Qt::LeftButton);
     QTRY_VERIFY(!m_window);
     QCOMPARE(glTerm1Low, 7);
 }
@@ -458,15 +437,15 @@ void tst_SetupWindow::swapExchangesTheTermsTwice()
     glTerm2High = 20;
     open();
     auto texts = [this] {
-        return QStringList{text("txtTerm1Low"), text("txtTerm1High"), text("txtTerm2Low"),
-                           text("txtTerm2High")};
+        return QStringList{textOf(m_window, "txtTerm1Low"), textOf(m_window, "txtTerm1High"),
+                           textOf(m_window, "txtTerm2Low"), textOf(m_window, "txtTerm2High")};
     };
     auto limits = [] { return QList<int>{glTerm1Low, glTerm1High, glTerm2Low, glTerm2High}; };
 
-    QTest::mouseClick(control<QPushButton>("cmdFlip"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdFlip"), Qt::LeftButton);
     QCOMPARE(texts(), (QStringList{"5", "20", "1", "10"}));
     QCOMPARE(limits(), (QList<int>{5, 20, 1, 10}));
-    QTest::keyClick(control("cmdFlip"), Qt::Key_Space);
+    QTest::keyClick(control(m_window, "cmdFlip"), Qt::Key_Space);
     QCOMPARE(texts(), (QStringList{"1", "10", "5", "20"}));
     QCOMPARE(limits(), (QList<int>{1, 10, 5, 20}));
 }
@@ -474,21 +453,21 @@ void tst_SetupWindow::swapExchangesTheTermsTwice()
 void tst_SetupWindow::scrollBarStepsByKeyboard()
 {
     open();
-    auto *bar = control<QScrollBar>("scrWaitPercent");
+    auto *bar = control<QScrollBar>(m_window, "scrWaitPercent");
     tabTo(QStringLiteral("scrWaitPercent"));
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(gsngWaitSeconds, 1.5f);
     QTest::keyClick(bar, Qt::Key_PageUp);
     QCOMPARE(gsngWaitSeconds, 2.5f);
     QTest::keyClick(bar, Qt::Key_Left);
-    QCOMPARE(text("txtWaitSeconds"), QStringLiteral("2"));
+    QCOMPARE(textOf(m_window, "txtWaitSeconds"), QStringLiteral("2"));
 }
 
 void tst_SetupWindow::draggingTheThumbUpdatesEveryPosition()
 {
     gsngWaitSeconds = 0.5f;
     open();
-    auto *bar = control<QScrollBar>("scrWaitPercent");
+    auto *bar = control<QScrollBar>(m_window, "scrWaitPercent");
 
     struct Seen {
         int position;
@@ -499,8 +478,8 @@ void tst_SetupWindow::draggingTheThumbUpdatesEveryPosition()
     };
     std::vector<Seen> seen;
     connect(bar, &QScrollBar::valueChanged, this, [&](int position) {
-        seen.push_back({position, bar->isSliderDown(), gsngWaitSeconds, text("txtWaitSeconds"),
-                        text("lblSeconds")});
+        seen.push_back({position, bar->isSliderDown(), gsngWaitSeconds,
+                        textOf(m_window, "txtWaitSeconds"), textOf(m_window, "lblSeconds")});
     });
 
     QStyleOptionSlider option;
@@ -539,11 +518,11 @@ void tst_SetupWindow::draggingTheThumbUpdatesEveryPosition()
 void tst_SetupWindow::optionButtonsKeepTheWait()
 {
     open();
-    control<QScrollBar>("scrWaitPercent")->setValue(35);
-    QTest::mouseClick(control("optShowAnswer_No"), Qt::LeftButton);
+    control<QScrollBar>(m_window, "scrWaitPercent")->setValue(35);
+    QTest::mouseClick(control(m_window, "optShowAnswer_No"), Qt::LeftButton);
     QVERIFY(!gbShowAnswer);
-    QVERIFY(!control<QRadioButton>("optShowAnswer_Yes")->isChecked());
-    QTest::mouseClick(control("optShowAnswer_Yes"), Qt::LeftButton);
+    QVERIFY(!control<QRadioButton>(m_window, "optShowAnswer_Yes")->isChecked());
+    QTest::mouseClick(control(m_window, "optShowAnswer_Yes"), Qt::LeftButton);
     QVERIFY(gbShowAnswer);
     QCOMPARE(gsngWaitSeconds, 3.5f);
 }
@@ -552,41 +531,32 @@ void tst_SetupWindow::setupPressedTwiceDoesNotReload()
 {
     frmMain *drill = Main();
     QVERIFY(QTest::qWaitForWindowExposed(drill));
-    auto *setupButton = drill->findChild<QPushButton *>(QStringLiteral("cmdSetup"));
-    QVERIFY(setupButton);
-    auto setupWindows = [] {
-        QList<frmSetup *> found;
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *setup = qobject_cast<frmSetup *>(window); setup && setup->isVisible())
-                found << setup;
-        }
-        return found;
-    };
+    auto *setupButton = control<QPushButton>(drill, "cmdSetup");
 
     QTest::mouseClick(setupButton, Qt::LeftButton);
-    QCOMPARE(setupWindows().size(), 1);
-    m_window = setupWindows().constFirst();
+    QCOMPARE(openSetupWindows().size(), 1);
+    m_window = openSetupWindows().constFirst();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     typeInto("txtTerm1Low", QStringLiteral("55"));
 
     QTest::mouseClick(setupButton, Qt::LeftButton);
-    QCOMPARE(setupWindows(), QList<frmSetup *>{m_window.data()});
-    QCOMPARE(text("txtTerm1Low"), QStringLiteral("55"));
+    QCOMPARE(openSetupWindows(), QList<frmSetup *>{m_window.data()});
+    QCOMPARE(textOf(m_window, "txtTerm1Low"), QStringLiteral("55"));
     QCOMPARE(glTerm1Low, 1);
 
     // After a close the next press builds the window again from the settings.
     m_window->close();
     QTRY_VERIFY(!m_window);
     QTest::mouseClick(setupButton, Qt::LeftButton);
-    QCOMPARE(setupWindows().size(), 1);
-    m_window = setupWindows().constFirst();
-    QCOMPARE(text("txtTerm1Low"), QStringLiteral("1"));
+    QCOMPARE(openSetupWindows().size(), 1);
+    m_window = openSetupWindows().constFirst();
+    QCOMPARE(textOf(m_window, "txtTerm1Low"), QStringLiteral("1"));
 }
 
 void tst_SetupWindow::pictureCoversTheWindow()
 {
     open();
-    const QImage picture = control<QLabel>("Image1")->pixmap().toImage();
+    const QImage picture = control<QLabel>(m_window, "Image1")->pixmap().toImage();
     QCOMPARE(picture.size(), QSize(2, 576));
     QCOMPARE(picture.pixelColor(0, 0), QColor(204, 204, 255));
     QCOMPARE(picture.pixelColor(1, 286), QColor(254, 204, 153));

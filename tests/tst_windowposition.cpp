@@ -16,12 +16,6 @@
 namespace
 {
 
-QSettings store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
-}
-
 void writeStored(const QString &top, const QString &left)
 {
     QSettings settings = store();
@@ -69,9 +63,7 @@ void tst_WindowPosition::init()
 
 void tst_WindowPosition::cleanup()
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    closeAllWindows();
     removeStoreFile();
 }
 
@@ -192,8 +184,7 @@ void tst_WindowPosition::closingStoresAndReopensThere()
     window->move(pixels);
     QCOMPARE(window->pos(), pixels);
     if (byQuit)
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdQuit")),
-                          Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "cmdQuit"), Qt::LeftButton);
     else
         window->close();
     QTRY_VERIFY(window.isNull());
