@@ -138,6 +138,22 @@ void tst_ProblemGenerator::operatorSlots()
         GenerateOperator();
         QCOMPARE(glOperator, std::int32_t(OperationDivide));
     }
+
+    // A source that breaks its promise of 0 <= r < 1 still picks an included operation, from the
+    // nearer end, and reads no slot beyond them.
+    includeEverything();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const float r : {1.0f, 1.5f, 1e30f, inf}) {
+        ScriptedSource source({r});
+        GenerateOperator();
+        QCOMPARE(glOperator, std::int32_t(OperationDivide));
+    }
+    for (const float r : {-0.5f, -inf, nan}) {
+        ScriptedSource source({r});
+        GenerateOperator();
+        QCOMPARE(glOperator, std::int32_t(OperationAdd));
+    }
 }
 
 void tst_ProblemGenerator::resultTable_data()
