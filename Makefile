@@ -8,10 +8,11 @@ BENCH_PACKAGES := libbenchmark-dev time
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
+SAN_DIR ?= build-san
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench sanitize clean
 
 run: build
 	./$(BUILD_DIR)/tallywick
@@ -43,5 +44,12 @@ bench:
 	xvfb-run -a /usr/bin/time -v ./$(BENCH_DIR)/benchmarks/startup_probe
 	./$(BENCH_DIR)/benchmarks/reveal_wait_probe
 
+# Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; the first
+# report stops its test, so a pass means no report at all.
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_SANITIZE=ON
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error
+
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR)
