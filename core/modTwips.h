@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QtGlobal>
 
 // Window and control geometry is kept in twips, 1/1440 inch. At 96 dots per inch 15 twips make one
@@ -14,4 +16,14 @@ constexpr int twips(int t)
 constexpr int pixelsToTwips(int pixels)
 {
     return pixels * TwipsPerPixel;
+}
+
+inline QPoint twipsPoint(int x, int y)
+{
+    return QPoint(twips(x), twips(y));
+}
+
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
 }

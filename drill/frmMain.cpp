@@ -2,6 +2,7 @@
 
 #include "core/Shape.h"
 #include "core/modAppearance.h"
+#include "core/modControls.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modMessageBox.h"
 #include "core/modOperations.h"
@@ -42,51 +43,28 @@ void frmMain::createControls()
     const QFont buttonFont = TahomaFont(9.75);
     const QFont newProblemFont = TahomaFont(12);
 
-    auto makeBox = [this](const char *name, int left, int top, int width, int height, QColor fill) {
-        auto *box = new Shape(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(twips(left), twips(top), twips(width), twips(height));
-        box->setFillColor(fill);
-        box->setOutlineWidth(1);
-        return box;
-    };
-    auto makeLabel = [this](const char *name, int left, int top, int width, int height,
-                            const QFont &font, Qt::Alignment alignment) {
-        auto *label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(twips(left), twips(top), twips(width), twips(height));
-        label->setFont(font);
+    auto addLabel = [this](const char *name, int left, int top, int width, int height,
+                           const QFont &font, Qt::Alignment alignment) {
+        QLabel *label = AddLabel(this, name, left, top, width, height, font);
         label->setAlignment(alignment | Qt::AlignTop);
         return label;
-    };
-    auto makeButton = [this](const char *name, const char *caption, int left, int top, int width,
-                             int height, const QFont &font) {
-        auto *button = new QPushButton(QString::fromLatin1(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(twips(left), twips(top), twips(width), twips(height));
-        button->setFont(font);
-        return button;
     };
 
     // Back to front: Qt draws later siblings over earlier ones, and the buttons come last so that a
     // long number never covers them.
-    Box0 = makeBox("Box0", 0, 0, 7575, 6015, QColor(0, 96, 128));
-    Box48 = makeBox("Box48", 840, 840, 3975, 4335, QColor(32, 160, 208));
+    Box0 = AddShape(this, "Box0", 0, 0, 7575, 6015, QColor(0, 96, 128), 1);
+    Box48 = AddShape(this, "Box48", 840, 840, 3975, 4335, QColor(32, 160, 208), 1);
+    Line35 = AddLine(this, "Line35", 1440, 3360, 4080, 3360, 3);
 
-    Line35 = new Line(this);
-    Line35->setObjectName(QStringLiteral("Line35"));
-    Line35->setPoints(QPoint(twips(1440), twips(3360)), QPoint(twips(4080), twips(3360)));
-    Line35->setLineWidth(3);
+    lblOperator = addLabel("lblOperator", 1440, 2520, 150, 585, operatorFont, Qt::AlignLeft);
+    lblResult = addLabel("lblResult", 2000, 3600, 2000, 1155, numberFont, Qt::AlignRight);
+    lblTerm2 = addLabel("lblTerm2", 2000, 2160, 2000, 1155, numberFont, Qt::AlignRight);
+    lblTerm1 = addLabel("lblTerm1", 2000, 1080, 2000, 1155, numberFont, Qt::AlignRight);
 
-    lblOperator = makeLabel("lblOperator", 1440, 2520, 150, 585, operatorFont, Qt::AlignLeft);
-    lblResult = makeLabel("lblResult", 2000, 3600, 2000, 1155, numberFont, Qt::AlignRight);
-    lblTerm2 = makeLabel("lblTerm2", 2000, 2160, 2000, 1155, numberFont, Qt::AlignRight);
-    lblTerm1 = makeLabel("lblTerm1", 2000, 1080, 2000, 1155, numberFont, Qt::AlignRight);
-
-    cmdSetup = makeButton("cmdSetup", "Setup", 5760, 3600, 975, 495, buttonFont);
+    cmdSetup = AddButton(this, "cmdSetup", "Setup", 5760, 3600, 975, 495, buttonFont);
     cmdNewProblem =
-        makeButton("cmdNewProblem", "New Problem", 5520, 1080, 1500, 1575, newProblemFont);
-    cmdQuit = makeButton("cmdQuit", "Quit", 5760, 4320, 975, 495, buttonFont);
+        AddButton(this, "cmdNewProblem", "New Problem", 5520, 1080, 1500, 1575, newProblemFont);
+    cmdQuit = AddButton(this, "cmdQuit", "Quit", 5760, 4320, 975, 495, buttonFont);
 
     setTabOrder(cmdSetup, cmdNewProblem);
     setTabOrder(cmdNewProblem, cmdQuit);
@@ -95,16 +73,8 @@ void frmMain::createControls()
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    // Outside a dialog a push button leaves Enter to its window. Rather than make the buttons
-    // auto-default, which would give the focused one the default button's look and role, Enter
-    // presses whichever button has the focus, as Space does.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto *button = qobject_cast<QPushButton *>(focusWidget());
-    if (enter && button && button->isEnabled()) {
-        button->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!PressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void frmMain::GenerateOperator()

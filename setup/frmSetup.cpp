@@ -2,6 +2,7 @@
 
 #include "core/Shape.h"
 #include "core/modAppearance.h"
+#include "core/modControls.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modTwips.h"
 #include "core/modWindowPosition.h"
@@ -32,11 +33,6 @@ namespace
 {
 
 const QColor PanelGrey(170, 170, 170);
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
 
 void fillBackground(QWidget *control, const QColor &colour)
 {
@@ -145,57 +141,33 @@ void frmSetup::createControls()
     // Never seen: the picture covers the whole client area.
     fillBackground(this, QColor(192, 192, 192));
 
-    auto makeLabel = [this](QLabel *&label, const QString &name, const char *caption, int left,
-                            int top, int width, int height, const QFont &font, bool autoSize) {
-        label = new QLabel(this);
-        label->setObjectName(name);
-        label->setFont(font);
-        label->setGeometry(twipsRect(left, top, width, height));
-        if (autoSize)
-            SetAutoSizeCaption(label, QString::fromLatin1(caption));
-        else
-            label->setText(QString::fromLatin1(caption));
+    // Labels that take the size of their caption, like the drill window's numbers.
+    auto addCaption = [this](const char *name, const char *caption, int left, int top, int width,
+                             int height, const QFont &font) {
+        QLabel *label = AddLabel(this, name, left, top, width, height, font);
+        SetAutoSizeCaption(label, QString::fromLatin1(caption));
+        return label;
     };
-    auto makeShape = [this](int index, int left, int top, int width, int height) {
-        Shape1[index] = new Shape(this);
-        Shape1[index]->setObjectName(QStringLiteral("Shape1_%1").arg(index));
-        Shape1[index]->setGeometry(twipsRect(left, top, width, height));
-        Shape1[index]->setFillColor(PanelGrey);
-        Shape1[index]->setOutlineWidth(2);
+    auto addShape = [this](int index, int left, int top, int width, int height) {
+        Shape1[index] = AddShape(this, QStringLiteral("Shape1_%1").arg(index), left, top, width,
+                                 height, PanelGrey, 2);
     };
-    auto makeHeading = [&](int index, const char *caption, int left, int top, int width,
-                           int height) {
-        makeLabel(Label5[index], QStringLiteral("Label5_%1").arg(index), caption, left, top, width,
-                  height, TahomaFont(14.25), false);
+    auto addHeading = [this](int index, const char *caption, int left, int top, int width,
+                             int height) {
+        Label5[index] = AddLabel(this, QStringLiteral("Label5_%1").arg(index), left, top, width,
+                                 height, TahomaFont(14.25));
+        Label5[index]->setText(QString::fromLatin1(caption));
     };
-    auto makeLine = [this](Line *&line, const char *name, int x1, int y1, int x2, int y2,
-                           int width) {
-        line = new Line(this);
-        line->setObjectName(QString::fromLatin1(name));
-        line->setLineWidth(width);
-        line->setPoints(QPoint(twips(x1), twips(y1)), QPoint(twips(x2), twips(y2)));
-    };
-    auto makeTextBox = [this](QLineEdit *&box, const char *name, int left, int top, int width,
-                              int height) {
-        box = new QLineEdit(this);
-        box->setObjectName(QString::fromLatin1(name));
+    auto addTextBox = [this](const char *name, int left, int top, int width, int height) {
+        auto *box = AddControl<QLineEdit>(this, name, left, top, width, height);
         box->setFont(TahomaFont(12));
         box->setAlignment(Qt::AlignCenter);
-        box->setGeometry(twipsRect(left, top, width, height));
+        return box;
     };
-    auto makeButton = [this](QPushButton *&button, const char *name, const char *caption, int left,
-                             int top, int width, int height, qreal pointSize) {
-        button = new QPushButton(QString::fromLatin1(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFont(TahomaFont(pointSize));
-        button->setAutoDefault(false);
-        button->setGeometry(twipsRect(left, top, width, height));
-    };
-    auto makeCheckBox = [this](QCheckBox *&box, const char *name, const char *caption, int left,
-                               int top, int width, int height) {
-        box = new QCheckBox(QString::fromLatin1(caption), this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(twipsRect(left, top, width, height));
+    auto addCheckBox = [this](const char *name, const char *caption, int left, int top, int width,
+                              int height) {
+        auto *box = AddControl<QCheckBox>(this, name, left, top, width, height,
+                                          QString::fromLatin1(caption));
         const bool operation = qstrcmp(caption, "Include") == 0;
         // Operation boxes are created included and keep the button face behind them; the boxes
         // of the kinds of result are clear and take the panel's grey.
@@ -208,86 +180,76 @@ void frmSetup::createControls()
             box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
             box->setText(QString::fromLatin1(caption));
         }
+        return box;
     };
-    auto makeOption = [this](QRadioButton *&option, const char *name, const char *caption, int left,
-                             int top, int width, int height) {
-        option = new QRadioButton(QString::fromLatin1(caption), this);
-        option->setObjectName(QString::fromLatin1(name));
+    auto addOption = [this](const char *name, const char *caption, int left, int top, int width,
+                            int height) {
+        auto *option = AddControl<QRadioButton>(this, name, left, top, width, height,
+                                                QString::fromLatin1(caption));
         option->setFont(TahomaFont(11.25));
-        option->setGeometry(twipsRect(left, top, width, height));
         fillBackground(option, PanelGrey);
+        return option;
     };
 
     // Back to front: Qt draws later siblings over earlier ones.
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = AddControl<QLabel>(this, "Image1", 0, -495, 19995, 5790);
     Image1->setPixmap(QPixmap(QStringLiteral(":/setup/gradient.bmp")));
     Image1->setScaledContents(true);
-    Image1->setGeometry(twipsRect(0, -495, 19995, 5790));
 
-    makeShape(0, 360, 720, 4455, 2055);
-    makeLabel(Label4, QStringLiteral("Label4"), "to", 3240, 1440, 195, 270, TahomaFont(11.25),
-              true);
-    makeLabel(Label3, QStringLiteral("Label3"), "to", 3240, 960, 195, 270, TahomaFont(11.25), true);
-    makeLabel(Label2, QStringLiteral("Label2"), "Bottom Term", 600, 1440, 1335, 270,
-              TahomaFont(11.25), true);
-    makeLabel(Label1, QStringLiteral("Label1"), "Top Term", 600, 1080, 1005, 270, TahomaFont(11.25),
-              true);
-    makeHeading(0, "Term Limits", 480, 240, 2775, 375);
-    makeShape(1, 11280, 720, 4455, 1695);
-    makeShape(2, 5040, 720, 6015, 2535);
-    makeHeading(1, "Show Answer", 11400, 240, 2775, 375);
-    makeHeading(2, "Operations and Results", 5160, 240, 3615, 375);
-    makeLine(Line4, "Line4", 9360, 1380, 9360, 3005, 1);
-    makeLine(Line3, "Line3", 7890, 1380, 7890, 2705, 1);
-    makeLine(Line2, "Line2", 6495, 1380, 6495, 2705, 1);
-    makeLine(Line1, "Line1", 5280, 1380, 10560, 1380, 2);
-    makeLabel(Label9, QStringLiteral("Label9"), "Division", 9600, 1080, 660, 195,
-              TahomaFont(8.25, true), true);
-    makeLabel(Label8, QStringLiteral("Label8"), "Multiplication", 8070, 1080, 1140, 195,
-              TahomaFont(8.25, true), true);
-    makeLabel(Label7, QStringLiteral("Label7"), "Subtraction", 6705, 1080, 990, 195,
-              TahomaFont(8.25, true), true);
-    makeLabel(Label6, QStringLiteral("Label6"), "Addition", 5520, 1080, 705, 195,
-              TahomaFont(8.25, true), true);
-    makeLabel(lblSeconds, QStringLiteral("lblSeconds"), "Seconds", 13820, 1365, 825, 270,
-              TahomaFont(11.25), true);
+    addShape(0, 360, 720, 4455, 2055);
+    Label4 = addCaption("Label4", "to", 3240, 1440, 195, 270, TahomaFont(11.25));
+    Label3 = addCaption("Label3", "to", 3240, 960, 195, 270, TahomaFont(11.25));
+    Label2 = addCaption("Label2", "Bottom Term", 600, 1440, 1335, 270, TahomaFont(11.25));
+    Label1 = addCaption("Label1", "Top Term", 600, 1080, 1005, 270, TahomaFont(11.25));
+    addHeading(0, "Term Limits", 480, 240, 2775, 375);
+    addShape(1, 11280, 720, 4455, 1695);
+    addShape(2, 5040, 720, 6015, 2535);
+    addHeading(1, "Show Answer", 11400, 240, 2775, 375);
+    addHeading(2, "Operations and Results", 5160, 240, 3615, 375);
+    Line4 = AddLine(this, "Line4", 9360, 1380, 9360, 3005, 1);
+    Line3 = AddLine(this, "Line3", 7890, 1380, 7890, 2705, 1);
+    Line2 = AddLine(this, "Line2", 6495, 1380, 6495, 2705, 1);
+    Line1 = AddLine(this, "Line1", 5280, 1380, 10560, 1380, 2);
+    Label9 = addCaption("Label9", "Division", 9600, 1080, 660, 195, TahomaFont(8.25, true));
+    Label8 = addCaption("Label8", "Multiplication", 8070, 1080, 1140, 195, TahomaFont(8.25, true));
+    Label7 = addCaption("Label7", "Subtraction", 6705, 1080, 990, 195, TahomaFont(8.25, true));
+    Label6 = addCaption("Label6", "Addition", 5520, 1080, 705, 195, TahomaFont(8.25, true));
+    lblSeconds = addCaption("lblSeconds", "Seconds", 13820, 1365, 825, 270, TahomaFont(11.25));
 
     // Term limits.
-    makeTextBox(txtTerm1Low, "txtTerm1Low", 2280, 960, 855, 405);
-    makeTextBox(txtTerm1High, "txtTerm1High", 3600, 960, 975, 405);
-    makeTextBox(txtTerm2Low, "txtTerm2Low", 2280, 1440, 855, 405);
-    makeTextBox(txtTerm2High, "txtTerm2High", 3600, 1440, 975, 405);
-    makeButton(cmdFlip, "cmdFlip", "S W A P", 2640, 2040, 1455, 375, 9.75);
+    txtTerm1Low = addTextBox("txtTerm1Low", 2280, 960, 855, 405);
+    txtTerm1High = addTextBox("txtTerm1High", 3600, 960, 975, 405);
+    txtTerm2Low = addTextBox("txtTerm2Low", 2280, 1440, 855, 405);
+    txtTerm2High = addTextBox("txtTerm2High", 3600, 1440, 975, 405);
+    cmdFlip = AddButton(this, "cmdFlip", "S W A P", 2640, 2040, 1455, 375, TahomaFont(9.75));
 
     // Operations and results: one row of the grid after another.
-    makeCheckBox(chkAdd, "chkAdd", "Include", 5400, 1560, 855, 255);
-    makeCheckBox(chkSub, "chkSub", "Include", 6720, 1560, 855, 255);
-    makeCheckBox(chkMult, "chkMult", "Include", 8160, 1560, 855, 255);
-    makeCheckBox(chkDiv, "chkDiv", "Include", 9600, 1560, 855, 255);
-    makeCheckBox(chkAddPos, "chkAddPos", "Positive", 5400, 1920, 1000, 255);
-    makeCheckBox(chkSubPos, "chkSubPos", "Positive", 6720, 1920, 1000, 255);
-    makeCheckBox(chkMultPos, "chkMultPos", "Positive", 8160, 1920, 1000, 255);
-    makeCheckBox(chkDivPos, "chkDivPos", "Positive", 9600, 1920, 1000, 255);
-    makeCheckBox(chkAddNeg, "chkAddNeg", "Negative", 5400, 2160, 1000, 255);
-    makeCheckBox(chkSubNeg, "chkSubNeg", "Negative", 6720, 2160, 1000, 255);
-    makeCheckBox(chkMultNeg, "chkMultNeg", "Negative", 8160, 2160, 1000, 255);
-    makeCheckBox(chkDivNeg, "chkDivNeg", "Negative", 9600, 2160, 1000, 255);
-    makeCheckBox(chkAddZero, "chkAddZero", "Zero", 5400, 2400, 1000, 255);
-    makeCheckBox(chkSubZero, "chkSubZero", "Zero", 6720, 2400, 1000, 255);
-    makeCheckBox(chkDivWhole, "chkDivWhole", "Whole", 9600, 2520, 1000, 195);
-    makeCheckBox(chkDivFraction, "chkDivFraction", "Fraction", 9600, 2760, 1000, 195);
+    chkAdd = addCheckBox("chkAdd", "Include", 5400, 1560, 855, 255);
+    chkSub = addCheckBox("chkSub", "Include", 6720, 1560, 855, 255);
+    chkMult = addCheckBox("chkMult", "Include", 8160, 1560, 855, 255);
+    chkDiv = addCheckBox("chkDiv", "Include", 9600, 1560, 855, 255);
+    chkAddPos = addCheckBox("chkAddPos", "Positive", 5400, 1920, 1000, 255);
+    chkSubPos = addCheckBox("chkSubPos", "Positive", 6720, 1920, 1000, 255);
+    chkMultPos = addCheckBox("chkMultPos", "Positive", 8160, 1920, 1000, 255);
+    chkDivPos = addCheckBox("chkDivPos", "Positive", 9600, 1920, 1000, 255);
+    chkAddNeg = addCheckBox("chkAddNeg", "Negative", 5400, 2160, 1000, 255);
+    chkSubNeg = addCheckBox("chkSubNeg", "Negative", 6720, 2160, 1000, 255);
+    chkMultNeg = addCheckBox("chkMultNeg", "Negative", 8160, 2160, 1000, 255);
+    chkDivNeg = addCheckBox("chkDivNeg", "Negative", 9600, 2160, 1000, 255);
+    chkAddZero = addCheckBox("chkAddZero", "Zero", 5400, 2400, 1000, 255);
+    chkSubZero = addCheckBox("chkSubZero", "Zero", 6720, 2400, 1000, 255);
+    chkDivWhole = addCheckBox("chkDivWhole", "Whole", 9600, 2520, 1000, 195);
+    chkDivFraction = addCheckBox("chkDivFraction", "Fraction", 9600, 2760, 1000, 195);
 
     // Show answer. Both option buttons are children of the window, so they form its one group.
-    makeOption(optShowAnswer_No, "optShowAnswer_No", "Don't show it", 11640, 960, 2700, 270);
-    makeOption(optShowAnswer_Yes, "optShowAnswer_Yes", "Show after", 11640, 1365, 1400, 270);
-    makeTextBox(txtWaitSeconds, "txtWaitSeconds", 13100, 1305, 615, 405);
+    optShowAnswer_No = addOption("optShowAnswer_No", "Don't show it", 11640, 960, 2700, 270);
+    optShowAnswer_Yes = addOption("optShowAnswer_Yes", "Show after", 11640, 1365, 1400, 270);
+    txtWaitSeconds = addTextBox("txtWaitSeconds", 13100, 1305, 615, 405);
     // It only displays the wait, so it stays out of the way of the keyboard.
     txtWaitSeconds->setReadOnly(true);
     txtWaitSeconds->setFocusPolicy(Qt::NoFocus);
-    scrWaitPercent = new QScrollBar(Qt::Horizontal, this);
-    scrWaitPercent->setObjectName(QStringLiteral("scrWaitPercent"));
-    scrWaitPercent->setGeometry(twipsRect(12000, 1845, 3375, 255));
+    scrWaitPercent =
+        AddControl<QScrollBar>(this, "scrWaitPercent", 12000, 1845, 3375, 255, Qt::Horizontal);
     scrWaitPercent->setRange(0, 100);
     scrWaitPercent->setSingleStep(5);
     scrWaitPercent->setPageStep(10);
@@ -297,7 +259,7 @@ void frmSetup::createControls()
     // longer, as the right arrow button does.
     scrWaitPercent->setInvertedControls(false);
 
-    makeButton(cmdClose, "cmdClose", "Close", 7200, 3600, 1695, 495, 12);
+    cmdClose = AddButton(this, "cmdClose", "Close", 7200, 3600, 1695, 495, TahomaFont(12));
 
     const std::initializer_list<QWidget *> tabOrder = {
         cmdClose,         cmdFlip,   txtTerm2High, txtTerm1High, txtTerm2Low,    txtTerm1Low,
@@ -389,6 +351,12 @@ bool frmSetup::eventFilter(QObject *watched, QEvent *event)
             txtTerm2High_LostFocus();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmSetup::keyPressEvent(QKeyEvent *event)
+{
+    if (!PressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void frmSetup::closeEvent(QCloseEvent *event)

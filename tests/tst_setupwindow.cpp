@@ -85,6 +85,8 @@ private slots:
     void termBoxUsesTheUsersNumberFormat();
     void closeTakesTheEditedTextOver();
     void swapExchangesTheTermsTwice();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void scrollBarStepsByKeyboard();
     void draggingTheThumbUpdatesEveryPosition();
     void optionButtonsKeepTheWait();
@@ -448,6 +450,37 @@ void tst_SetupWindow::swapExchangesTheTermsTwice()
     QTest::keyClick(control(m_window, "cmdFlip"), Qt::Key_Space);
     QCOMPARE(texts(), (QStringList{"1", "10", "5", "20"}));
     QCOMPARE(limits(), (QList<int>{1, 10, 5, 20}));
+}
+
+void tst_SetupWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::KeyboardModifiers() << Qt::Key_Return;
+    QTest::newRow("keypad Enter") << Qt::KeyboardModifiers(Qt::KeypadModifier) << Qt::Key_Enter;
+}
+
+void tst_SetupWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(Qt::Key, key);
+
+    glTerm2Low = 5;
+    open();
+    // On a text box or a check box Enter does nothing.
+    tabTo(QStringLiteral("txtTerm1Low"));
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    tabTo(QStringLiteral("chkSub"));
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCOMPARE(glTerm1Low, 1);
+    QVERIFY(!gbSub);
+
+    tabTo(QStringLiteral("cmdFlip"));
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCOMPARE(glTerm1Low, 5);
+    tabTo(QStringLiteral("cmdClose"));
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QTRY_VERIFY(!m_window);
 }
 
 void tst_SetupWindow::scrollBarStepsByKeyboard()
