@@ -2,6 +2,7 @@
 
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
+#include "drill/modPrimeFactors.h"
 #include "drill/modRandom.h"
 
 #include <algorithm>
@@ -219,20 +220,11 @@ int collectPieces(std::int32_t operation, Piece (&pieces)[MaxPieces])
     return count;
 }
 
-// Pairs x in xs and y in ys whose product lies in products, all positive. Of any such pair one
-// factor is at most the square root of the largest product, so scanning the small values of one
-// factor and then of the other meets every pair; the scan starts at a chosen value and wraps.
-bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x, Int &y)
+// Scans the values of one factor up to the square root of the largest product, then of the other,
+// for one with a multiple among the products; of any pair one factor is that small. The scan
+// starts at a chosen value and wraps.
+bool scanProducts(Span xs, Span ys, Span products, const Chooser &chooser, Int &x, Int &y)
 {
-    if (xs.empty() || ys.empty() || products.empty())
-        return false;
-    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
-    if (xs.empty())
-        return false;
-    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
-    if (ys.empty())
-        return false;
-
     const Int root = floorSqrt(products.hi);
     const bool xFirst = !chooser.coin();
     for (int pass = 0; pass < 2; ++pass) {
@@ -260,6 +252,99 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
             x = scanX ? value : partner;
             y = scanX ? partner : value;
             return true;
+        }
+    }
+    return false;
+}
+
+// Finds the pairs among the divisors of the products themselves: each product is factored, and
+// its divisors in xs with a cofactor in ys are the pairs it gives. The products are tried from a
+// chosen one on, and one of the pairs of the first that gives any is chosen.
+bool factorProducts(Span xs, Span ys, Span products, const Chooser &chooser, Int &x, Int &y)
+{
+    const Int start = chooser.pick(products);
+    std::uint32_t divisors[MaxDivisors];
+    for (Int step = 0; step < products.size(); ++step) {
+        Int product = start + step;
+        if (product > products.hi)
+            product -= products.size();
+        const int count = ListDivisors(std::uint32_t(product), divisors);
+        int kept = 0;
+        for (int i = 0; i < count; ++i) {
+            if (xs.contains(divisors[i]) && ys.contains(product / divisors[i]))
+                divisors[kept++] = divisors[i];
+        }
+        if (kept == 0)
+            continue;
+        x = divisors[chooser.pick({0, kept - 1})];
+        y = product / x;
+        return true;
+    }
+    return false;
+}
+
+// Roughly how many divisions of the scan cost as much as factoring one product.
+constexpr Int DivisionsPerFactoring = 500;
+
+// Pairs x in xs and y in ys whose product lies in products, all positive. With w products in a
+// row, every x up to w has a multiple among them, and so has every y up to w: those pairs are
+// built at once. Pairs with both factors above w are rare and must be searched for, by factoring
+// the few products or by scanning the small factors, whichever costs less.
+bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x, Int &y)
+{
+    if (xs.empty() || ys.empty() || products.empty())
+        return false;
+    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
+    if (xs.empty())
+        return false;
+    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
+    if (ys.empty())
+        return false;
+
+    const Int width = products.size();
+    auto partners = [&](Int factor, Span others) {
+        return meet(others, {ceilDiv(products.lo, factor), products.hi / factor});
+    };
+    const Span smallXs = meet(xs, {1, width});
+    const Span smallYs = meet(ys, {1, width});
+    const Span largeXs = meet(xs, {width + 1, Int32MinMagnitude});
+    const Span largeYs = meet(ys, {width + 1, Int32MinMagnitude});
+    const bool largePossible =
+        !largeXs.empty() && !largeYs.empty() && largeXs.lo * largeYs.lo <= products.hi;
+
+    // The kinds of pair in play, the cheap ones first; a random one of them goes first.
+    enum class Region { SmallX, SmallY, Large };
+    Region regions[3];
+    int count = 0;
+    if (!smallXs.empty())
+        regions[count++] = Region::SmallX;
+    if (!smallYs.empty())
+        regions[count++] = Region::SmallY;
+    if (largePossible)
+        regions[count++] = Region::Large;
+    if (count == 0)
+        return false;
+    const Int first = chooser.pick({0, count - 1});
+    for (Int i = 0; i < count; ++i) {
+        switch (regions[(first + i) % count]) {
+        case Region::SmallX:
+            x = chooser.pick(smallXs);
+            y = chooser.pick(partners(x, ys));
+            return true;
+        case Region::SmallY:
+            y = chooser.pick(smallYs);
+            x = chooser.pick(partners(y, xs));
+            return true;
+        case Region::Large: {
+            const Int root = floorSqrt(products.hi);
+            const Int scanned = meet(largeXs, {1, root}).size() + meet(largeYs, {1, root}).size();
+            const bool found = width * DivisionsPerFactoring < scanned
+                                   ? factorProducts(largeXs, largeYs, products, chooser, x, y)
+                                   : scanProducts(largeXs, largeYs, products, chooser, x, y);
+            if (found)
+                return true;
+            break;
+        }
         }
     }
     return false;
@@ -417,9 +502,120 @@ bool buildPair(const Piece &piece, const Terms &terms, const Chooser &chooser, P
     return false;
 }
 
-// Draws terms for one operation until a result is allowed: first plain draws, which keep the
-// problems uniform, then, where those miss, a pair built directly. An operation with no acceptable
-// pair at all is recognised without drawing.
+// Counting the pairs of a piece, to tell how likely a plain draw is to give one. Sums and
+// differences and the zero pieces are counted exactly; products and quotients, whose exact counts
+// would need the scan that the construction avoids, get an upper bound that is close enough to
+// tell a rare piece from a common one.
+
+__extension__ using Wide = __int128; // counts of 32-bit pairs reach 2^64
+
+// Pairs (i, j) of whole numbers from 0 with i + j < k.
+Wide triangle(Wide k)
+{
+    return k > 0 ? k * (k + 1) / 2 : 0;
+}
+
+// Pairs of a box with a sum of at most sum.
+Wide pairsWithSumAtMost(Span xs, Span ys, Int sum)
+{
+    const Wide k = Wide(sum) - xs.lo - ys.lo + 1;
+    return triangle(k) - triangle(k - xs.size()) - triangle(k - ys.size()) +
+           triangle(k - xs.size() - ys.size());
+}
+
+double pairsWithSumIn(Span xs, Span ys, Span sums)
+{
+    if (xs.empty() || ys.empty() || sums.empty())
+        return 0;
+    return double(pairsWithSumAtMost(xs, ys, sums.hi) - pairsWithSumAtMost(xs, ys, sums.lo - 1));
+}
+
+// An upper bound of the sum of 1 / v over the span (v >= 1).
+double reciprocalSum(Span span)
+{
+    if (span.empty())
+        return 0;
+    return 1.0 / double(span.lo) + std::log(double(span.hi) / double(span.lo));
+}
+
+// Pairs x in xs and y in ys with x * y <= most, all positive: at most.
+double productsAtMostBound(Span xs, Span ys, Int most)
+{
+    if (xs.empty() || ys.empty())
+        return 0;
+    xs = meet(xs, {1, most / ys.lo});
+    if (xs.empty())
+        return 0;
+    // Up to most / ys.hi every y fits; beyond, y runs up to most / x.
+    const Span full = meet(xs, {1, most / ys.hi});
+    const Span partial = meet(xs, {full.hi + 1, xs.hi});
+    return double(full.size()) * double(ys.size()) +
+           std::max(0.0, double(most) * reciprocalSum(partial) -
+                             double(ys.lo - 1) * double(partial.size()));
+}
+
+// Pairs x in xs and y in ys whose product lies in products, all positive: at most. Each x has at
+// most (w - 1) / x + 1 multiples among w products in a row, likewise each y, and no product has
+// more than MaxDivisors divisors.
+double productsInBound(Span xs, Span ys, Span products)
+{
+    if (xs.empty() || ys.empty() || products.empty())
+        return 0;
+    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
+    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
+    if (xs.empty() || ys.empty())
+        return 0;
+    const double gaps = double(products.size() - 1);
+    const double byX = double(xs.size()) + gaps * reciprocalSum(xs);
+    const double byY = double(ys.size()) + gaps * reciprocalSum(ys);
+    return std::min({byX, byY, double(products.size()) * MaxDivisors});
+}
+
+double pieceCountBound(const Piece &piece, const Terms &terms)
+{
+    const Span top = terms.top;
+    const Span bottom = terms.bottom;
+    switch (piece.shape) {
+    case Piece::Shape::Sum:
+        return pairsWithSumIn(top, bottom, piece.result);
+    case Piece::Shape::Difference:
+        return pairsWithSumIn(top, {-bottom.hi, -bottom.lo}, piece.result);
+    case Piece::Shape::ZeroTop:
+        return top.contains(0) ? double(bottom.size()) : 0;
+    case Piece::Shape::ZeroBottom:
+        return bottom.contains(0) ? double(top.size()) : 0;
+    case Piece::Shape::Product:
+        return productsAtMostBound(magnitudes(top, piece.sign1), magnitudes(bottom, piece.sign2),
+                                   piece.bound);
+    case Piece::Shape::ZeroDividend:
+        return top.contains(0) ? double(bottom.size() - (bottom.contains(0) ? 1 : 0)) : 0;
+    case Piece::Shape::WholeQuotient:
+        return productsInBound(magnitudes(bottom, piece.sign2), {1, piece.bound},
+                               magnitudes(top, piece.sign1));
+    case Piece::Shape::FractionQuotient: {
+        // A divisor m rounds tops of magnitude up to m / 2 to 0, at most m + 1 of them, and the
+        // bands of the other sides shrink as m grows.
+        const Span divisors = meet(magnitudes(bottom, piece.sign2), {2, Int32MinMagnitude});
+        if (divisors.empty())
+            return 0;
+        if (piece.sign1 != 0) {
+            const Int half = divisors.lo / 2;
+            const Span widest =
+                meet(top, piece.sign1 > 0 ? Span{half + 1, Int32Max} : Span{Int32Min, -half - 1});
+            return double(divisors.size()) * double(widest.size());
+        }
+        const Int cap = top.size() - 1; // from here on a band holds every top
+        const Span growing = meet(divisors, {2, cap});
+        const double below = growing.empty() ? 0.0
+                                             : (double(growing.lo) + double(growing.hi) + 2.0) *
+                                                   double(growing.size()) / 2.0;
+        return below +
+               double(meet(divisors, {cap + 1, Int32MinMagnitude}).size()) * double(top.size());
+    }
+    }
+    return 0;
+}
+
 } // namespace
 
 bool AcceptablePairExists(std::int32_t operation)
@@ -436,18 +632,40 @@ bool AcceptablePairExists(std::int32_t operation)
     return false;
 }
 
+double AcceptableShareBound(std::int32_t operation)
+{
+    const Terms terms = currentTerms();
+    Piece pieces[MaxPieces];
+    const int count = collectPieces(operation, pieces);
+    double pairs = 0;
+    for (int i = 0; i < count; ++i)
+        pairs += pieceCountBound(pieces[i], terms);
+    return std::min(1.0, pairs / (double(terms.top.size()) * double(terms.bottom.size())));
+}
+
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
     const Terms terms = currentTerms();
     Piece pieces[MaxPieces];
     const int count = collectPieces(operation, pieces);
     const Chooser random(true);
-    // Trying the pieces in a random order lets each come first, so every pair stays reachable.
-    for (int i = count - 1; i > 0; --i)
-        std::swap(pieces[i], pieces[random.pick({0, i})]);
+
+    // The first piece tried is picked in proportion to its count of pairs, and the rest follow in
+    // turn: every piece can come first, so every pair stays reachable, with one draw.
+    double weights[MaxPieces];
+    double total = 0;
+    for (int i = 0; i < count; ++i)
+        total += weights[i] = pieceCountBound(pieces[i], terms);
+    int first = 0;
+    if (total > 0) {
+        constexpr Int Steps = Int(1) << 53;
+        double point = double(random.pick({0, Steps - 1})) / double(Steps) * total;
+        while (first < count - 1 && point >= weights[first])
+            point -= weights[first++];
+    }
     for (int i = 0; i < count; ++i) {
         Pair pair;
-        if (buildPair(pieces[i], terms, random, pair))
+        if (buildPair(pieces[(first + i) % count], terms, random, pair))
             return TermPair{static_cast<std::int32_t>(pair.term1),
                             static_cast<std::int32_t>(pair.term2)};
     }

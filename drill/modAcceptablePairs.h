@@ -11,6 +11,11 @@
 // operation. Exact, without drawing: it decides when no problem fits.
 bool AcceptablePairExists(std::int32_t operation);
 
+// The share of the pairs of terms within the limits that are acceptable for this operation, or
+// more, up to 1: exact where sums, differences and zero products decide, an upper bound for other
+// products and quotients. It tells where plain draws are hopeless.
+double AcceptableShareBound(std::int32_t operation);
+
 // An acceptable pair of terms for this operation, built directly from the ranges of terms that give
 // each allowed kind of result, or nothing when no pair exists. Any acceptable pair can come out,
 // though not all equally often; plain draws are the uniform way.

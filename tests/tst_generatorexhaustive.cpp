@@ -1,10 +1,13 @@
 #include "testSupport.h"
 
 #include "core/modSubMain.h"
+#include "drill/modPrimeFactors.h"
 #include "drill/modProblemGenerator.h"
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <set>
 #include <vector>
 
 // Checks the existence test and the direct construction of term pairs against brute force: over
@@ -24,6 +27,8 @@ private slots:
     void extremeSettings_data();
     void extremeSettings();
     void impossibleOperationIsSetAside();
+    void factorsAndDivisorsOfRandomNumbers();
+    void wholeQuotientsOfLargeTopTerms();
 };
 
 namespace
@@ -144,6 +149,28 @@ QString checkBox(int operation, std::int32_t centre1, std::int32_t centre2, int 
         }
     }
     return QString();
+}
+
+// The divisors of n (at least 1) by trial division up to its square root.
+std::vector<std::int64_t> divisorsByTrial(std::int64_t n)
+{
+    std::vector<std::int64_t> divisors;
+    for (std::int64_t d = 1; d * d <= n; ++d) {
+        if (n % d == 0) {
+            divisors.push_back(d);
+            if (d * d != n)
+                divisors.push_back(n / d);
+        }
+    }
+    return divisors;
+}
+
+// A prime near value, found by trial division.
+std::uint32_t primeNear(std::uint32_t value)
+{
+    while (divisorsByTrial(value).size() != 2)
+        ++value;
+    return value;
 }
 
 } // namespace
@@ -374,6 +401,97 @@ void tst_GeneratorExhaustive::impossibleOperationIsSetAside()
     QCOMPARE(glTerm1, 0);
     QCOMPARE(glTerm2, 0);
     QCOMPARE(glResult, 0);
+}
+
+void tst_GeneratorExhaustive::factorsAndDivisorsOfRandomNumbers()
+{
+    std::mt19937 random(7);
+    std::vector<std::uint32_t> numbers = {
+        1,           2,           4294967295u,     4294967291u,    2147483648u,
+        2147483647u, 3215031751u, 65521u * 65521u, 46327u * 46337u};
+    for (int i = 0; i < 300; ++i)
+        numbers.push_back(std::max(1u, std::uint32_t(random() >> (random() % 32))));
+    for (int i = 0; i < 100; ++i) // two factors near the square root: the hardest to split
+        numbers.push_back(primeNear(40000 + random() % 25000) *
+                          primeNear(40000 + random() % 25000));
+
+    for (const std::uint32_t n : numbers) {
+        const PrimeFactors factors = FactorInteger(n);
+        std::uint64_t product = 1;
+        for (int i = 0; i < factors.count; ++i) {
+            product *= factors.factor[i];
+            QVERIFY2(divisorsByTrial(factors.factor[i]).size() == 2,
+                     qPrintable(QStringLiteral("%1 in %2").arg(factors.factor[i]).arg(n)));
+            QCOMPARE(IsPrime(factors.factor[i]), true);
+        }
+        QCOMPARE(product, std::uint64_t(n));
+        QCOMPARE(IsPrime(n), n > 1 && factors.count == 1);
+
+        std::uint32_t divisors[MaxDivisors];
+        const int count = ListDivisors(n, divisors);
+        std::vector<std::int64_t> expected = divisorsByTrial(n);
+        std::sort(expected.begin(), expected.end());
+        std::sort(divisors, divisors + count);
+        QCOMPARE(std::vector<std::int64_t>(divisors, divisors + count), expected);
+    }
+}
+
+void tst_GeneratorExhaustive::wholeQuotientsOfLargeTopTerms()
+{
+    // A few top terms in a row, large and with few divisors, over wide and narrow ranges of
+    // bottom terms: the pairs there are found by factoring or scanning, never by a formula.
+    std::mt19937 random(11);
+    auto between = [&](std::int64_t lo, std::int64_t hi) {
+        return lo + std::int64_t(random() % std::uint64_t(hi - lo + 1));
+    };
+    for (int round = 0; round < 120; ++round) {
+        std::int64_t top = 0;
+        switch (round % 3) {
+        case 0:
+            top = between(1 << 30, Max);
+            break;
+        case 1:
+            top = std::int64_t(primeNear(std::uint32_t(between(30000, 46000)))) *
+                  primeNear(std::uint32_t(between(30000, 46000)));
+            break;
+        case 2:
+            top = primeNear(std::uint32_t(between(1 << 30, Max - 1000)));
+            break;
+        }
+        const std::int64_t width = between(1, 3);
+        const int topSign = round % 2 == 0 ? 1 : -1;
+        const std::int64_t bottomLow = between(2, 5) == 2 ? 2 : between(2, 60000);
+        const std::int64_t bottomHigh = round % 4 == 0 ? between(bottomLow, 60000) : Max - 1;
+        const int bottomSign = round % 5 < 3 ? 1 : -1;
+        includeOnly(OperationDivide, 0b0111);
+        const std::int64_t topFirst = topSign > 0 ? top : -(top + width - 1);
+        setLimits(std::int32_t(topFirst), std::int32_t(topFirst + width - 1),
+                  std::int32_t(bottomSign > 0 ? bottomLow : -bottomHigh),
+                  std::int32_t(bottomSign > 0 ? bottomHigh : -bottomLow));
+
+        std::set<std::pair<std::int32_t, std::int32_t>> wanted;
+        for (std::int64_t t = top; t < top + width; ++t) {
+            for (const std::int64_t d : divisorsByTrial(t)) {
+                if (d >= bottomLow && d <= bottomHigh)
+                    wanted.insert({std::int32_t(topSign * t), std::int32_t(bottomSign * d)});
+            }
+        }
+        const QString setting = describe(OperationDivide, 0b0111);
+        QVERIFY2(AcceptablePairExists(OperationDivide) == !wanted.empty(), qPrintable(setting));
+        std::set<std::pair<std::int32_t, std::int32_t>> seen;
+        for (int draw = 0; draw < 100; ++draw) {
+            const std::optional<TermPair> pair = ConstructAcceptablePair(OperationDivide);
+            QVERIFY2(pair.has_value() == !wanted.empty(), qPrintable(setting));
+            if (!pair)
+                break;
+            QVERIFY2(wanted.count({pair->term1, pair->term2}) == 1,
+                     qPrintable(QStringLiteral("%1 / %2 for ").arg(pair->term1).arg(pair->term2) +
+                                setting));
+            seen.insert({pair->term1, pair->term2});
+        }
+        if (wanted.size() <= 4)
+            QVERIFY2(seen == wanted, qPrintable(QStringLiteral("not all reached for ") + setting));
+    }
 }
 
 TALLYWICK_TEST_MAIN(tst_GeneratorExhaustive)
