@@ -66,13 +66,6 @@ QFont TahomaFont(qreal pointSize, bool bold)
 
 QIcon ProgramIcon()
 {
-    // The icon lives in the static program library, whose resources the linker would otherwise
-    // drop because nothing names them.
-    static const bool resourcesReady = [] {
-        Q_INIT_RESOURCE(tallywick);
-        return true;
-    }();
-    Q_UNUSED(resourcesReady);
     return QIcon(QStringLiteral(":/icons/tallywick.ico"));
 }
 

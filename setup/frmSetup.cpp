@@ -22,13 +22,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-// The gradient lives in the program's static library, whose resource initialiser the linker drops
-// unless something refers to it.
-static void initSetupResources()
-{
-    Q_INIT_RESOURCE(setup);
-}
-
 namespace
 {
 
@@ -119,7 +112,6 @@ void TakeOverLimit(QLineEdit *box, std::int32_t &setting)
 
 frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
 {
-    initSetupResources();
     setObjectName(QStringLiteral("frmSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tallywick - Setup"));
