@@ -1,3 +1,4 @@
+#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modSubMain.h"
 #include "drill/frmMain.h"
@@ -9,9 +10,10 @@
 
 #include <cstdio>
 
-// Starts Tallywick exactly as its main() does and quits as soon as the drill window is first on
-// screen, printing how long that took. Run it under /usr/bin/time -v for the whole process's wall
-// time and peak memory. It quits without closing the window, so no position is saved.
+// Starts Tallywick as its main() does, fonts included, and quits as soon as the drill window is
+// first on screen, printing how long that took. Run it under /usr/bin/time -v for the whole
+// process's wall time and peak memory. It quits without closing the window, so no position is
+// saved.
 
 namespace
 {
@@ -52,6 +54,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION_TEXT));
+    LoadProgramFonts();
 
     frmMain *window = Main();
     FirstExpose watcher(clock);

@@ -75,6 +75,7 @@ Span magnitudes(Span span, int sign)
     return {std::max<Int>(-span.hi, 1), -span.lo};
 }
 
+// Makes the choices of a construction: at random when drawing a problem, or always the first
 // option when only asking whether an acceptable pair exists.
 class Chooser
 {
@@ -131,7 +132,7 @@ struct Piece {
         Product,          // signs given, |term1 * term2| <= bound
         ZeroDividend,     // 0 divided by any nonzero term2
         WholeQuotient,    // term1 = k * term2, signs given, 1 <= |k| <= bound
-        FractionQuotient, // term2 of sign2, a remainder, quotient rounding to the side of sign1
+        FractionQuotient, // term2 of sign2, a remainder, term1 of sign1 (0: quotient rounds to 0)
     };
 
     Shape shape = Shape::Sum;
@@ -366,10 +367,11 @@ template <typename Predicate> Int firstWhere(Span span, Predicate holds)
     return lo;
 }
 
-// Divisions with a remainder by a bottom term of sign sign2 whose rounded quotient lies on the
-// side of sign1 (0: rounds to 0). For a divisor of magnitude m and h = m / 2, the quotient rounds
-// to 0 for |top| <= h (a half goes to the even 0) and away from 0 beyond, so the top terms form a
-// band that grows or shrinks with m; only divisors of at least 2 leave a remainder.
+// Divisions with a remainder by a bottom term of sign sign2 whose top term lies on the side of
+// sign1, far enough from 0 that the quotient does not round to 0 (sign1 0: near enough that it
+// does). For a divisor of magnitude m and h = m / 2, the quotient rounds to 0 for |top| <= h (a
+// half goes to the even 0) and away from 0 beyond, so the top terms form a band that grows or
+// shrinks with m; only divisors of at least 2 leave a remainder.
 bool buildFraction(const Piece &piece, const Terms &terms, const Chooser &chooser, Pair &pair)
 {
     const Span divisors = meet(magnitudes(terms.bottom, piece.sign2), {2, Int32MinMagnitude});

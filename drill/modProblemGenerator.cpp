@@ -64,6 +64,9 @@ std::int32_t pickOperation(const SetAside &setAside)
     return slots[k];
 }
 
+// Draws terms for one operation until a result is allowed: first plain draws, which keep the
+// problems uniform, unless they would hardly ever hit; then, where those miss, a pair built
+// directly. An operation with no acceptable pair at all is recognised without drawing.
 bool drawForOperation(std::int32_t operation)
 {
     if (!AcceptablePairExists(operation))
