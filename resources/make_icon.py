@@ -1,16 +1,24 @@
 #!/usr/bin/env python3
-"""Writes tallywick.ico: the program icon, a written sum on a slate.
+"""Writes the program icon, a written sum on a slate, in every form the program and a desktop use.
 
-The file holds three images, in this order: 32x32 in 2 colours, 32x32 in 16 colours and 16x16 in
-16 colours. The pictures are drawn here from rectangles and small digit glyphs, so running the
-script again gives the same bytes. Standard library only.
+tallywick.ico holds three images, in this order: 32x32 in 2 colours, 32x32 in 16 colours and 16x16
+in 16 colours. The desktop theme icons under hicolor/ are the same pictures: the 16-pixel one as
+drawn for that size, every other size the 32-pixel picture rendered at that size, each pixel
+covered by the picture's squares in proportion to their area, so whole multiples stay sharp. The
+scalable SVG is the 32-pixel picture as squares. The pictures are drawn here from rectangles and
+small digit glyphs, so running the script again gives the same bytes. Standard library only.
 
-Usage: python3 make_icon.py [output path]   (default: tallywick.ico next to this script)
+Usage: python3 make_icon.py [output folder]   (default: the folder of this script)
 """
 
 import os
 import struct
 import sys
+import zlib
+
+# The name the desktop entry, the AppStream file and the theme icons share.
+APP_ID = "io.github.tallywick.tallywick"
+THEME_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 
 # The standard 16-colour palette, in its usual order.
 PALETTE16 = [
@@ -151,17 +159,103 @@ def icon_file(images):
     return out
 
 
+def rgba(canvas):
+    """The picture as rows of (red, green, blue, alpha)."""
+    return [[(0, 0, 0, 0) if p is None else PALETTE16[p] + (255,) for p in row]
+            for row in canvas.pixels]
+
+
+def coverage(source, target):
+    """For each target pixel along one axis, the source pixels it overlaps and by how much."""
+    scale = source / target
+    weights = []
+    for t in range(target):
+        start, end = t * scale, (t + 1) * scale
+        first, last = int(start), min(source - 1, int(end - 1e-9))
+        weights.append([(s, (min(end, s + 1) - max(start, s)) / scale)
+                        for s in range(first, last + 1)])
+    return weights
+
+
+def render(pixels, size):
+    """The picture at another size: each pixel the area-weighted mean of the squares it covers,
+    with colour weighted by opacity so see-through squares add no colour."""
+    axis = coverage(len(pixels), size)
+    out = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            r = g = b = a = 0.0
+            for sy, wy in axis[y]:
+                for sx, wx in axis[x]:
+                    pr, pg, pb, pa = pixels[sy][sx]
+                    w = wx * wy * pa
+                    r, g, b, a = r + pr * w, g + pg * w, b + pb * w, a + w
+            if a == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                row.append((round(r / a), round(g / a), round(b / a), round(a)))
+        out.append(row)
+    return out
+
+
+def png_file(pixels):
+    """An 8-bit RGBA PNG of the given rows, without any time stamp."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    size = len(pixels)
+    raw = b"".join(b"\0" + bytes(v for px in row for v in px) for row in pixels)
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def svg_file(canvas):
+    """The picture as one path of unit squares per colour, runs along a row joined."""
+    paths = {}
+    for y, row in enumerate(canvas.pixels):
+        x = 0
+        while x < canvas.size:
+            colour = row[x]
+            end = x
+            while end + 1 < canvas.size and row[end + 1] == colour:
+                end += 1
+            if colour is not None:
+                paths.setdefault(colour, []).append(f"M{x} {y}h{end - x + 1}v1h-{end - x + 1}z")
+            x = end + 1
+    lines = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{canvas.size}" '
+             f'height="{canvas.size}" viewBox="0 0 {canvas.size} {canvas.size}" '
+             'shape-rendering="crispEdges">']
+    for colour in sorted(paths):
+        r, g, b = PALETTE16[colour]
+        lines.append(f'<path fill="#{r:02x}{g:02x}{b:02x}" d="{"".join(paths[colour])}"/>')
+    lines.append("</svg>")
+    return ("\n".join(lines) + "\n").encode("ascii")
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
 def main():
-    path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "tallywick.ico")
+    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     colour32 = slate32(BLACK, RED)
     images = [
         (32, 2, 1, dib(two_colour(slate32(BLACK, BLACK)), PALETTE2, 1)),
         (32, 16, 4, dib(colour32, PALETTE16, 4)),
         (16, 16, 4, dib(slate16(), PALETTE16, 4)),
     ]
-    with open(path, "wb") as f:
-        f.write(icon_file(images))
+    write(os.path.join(folder, "tallywick.ico"), icon_file(images))
+
+    theme = os.path.join(folder, "hicolor")
+    for size in THEME_SIZES:
+        pixels = rgba(slate16()) if size == 16 else render(rgba(colour32), size)
+        write(os.path.join(theme, f"{size}x{size}", "apps", APP_ID + ".png"), png_file(pixels))
+    write(os.path.join(theme, "scalable", "apps", APP_ID + ".svg"), svg_file(colour32))
 
 
 if __name__ == "__main__":
