@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QSize>
 #include <QStringList>
 
 namespace
@@ -66,7 +67,12 @@ QFont TahomaFont(qreal pointSize, bool bold)
 
 QIcon ProgramIcon()
 {
-    return QIcon(QStringLiteral(":/icons/tallywick.ico"));
+    QIcon icon(QStringLiteral(":/icons/tallywick.ico"));
+    // The theme icon's large sizes, so that a task bar on a high-density screen need not blow up
+    // the 32-pixel image.
+    for (const int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tallywick-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void SetAutoSizeCaption(QLabel *label, const QString &caption)

@@ -13,7 +13,8 @@ void LoadProgramFonts();
 // where no Tahoma can be had.
 QFont TahomaFont(qreal pointSize, bool bold = false);
 
-// The program's icon, the window icon of both windows.
+// The program's icon, the window icon of both windows: the three images of the .ico and the
+// desktop theme icon's sizes from 48 pixels up.
 QIcon ProgramIcon();
 
 // Sets an auto-size label's caption: the label takes the size of its text and keeps its top-left

@@ -54,7 +54,7 @@ private slots:
     void keysPressFocusedButton_data();
     void keysPressFocusedButton();
     void noDefaultOrCancelButton();
-    void iconHasBothSizes();
+    void iconHasEverySize();
     void iconFileHoldsThreeImages_data();
     void iconFileHoldsThreeImages();
 
@@ -373,13 +373,17 @@ void tst_DrillLayout::noDefaultOrCancelButton()
     QCOMPARE(QApplication::topLevelWidgets().size(), 1);
 }
 
-void tst_DrillLayout::iconHasBothSizes()
+void tst_DrillLayout::iconHasEverySize()
 {
     const QIcon icon = ProgramIcon();
     QVERIFY(!icon.isNull());
     const QList<QSize> sizes = icon.availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
+    for (const int large : {48, 64, 128, 256}) {
+        QVERIFY(sizes.contains(QSize(large, large)));
+        QCOMPARE(icon.pixmap(large, large).size(), QSize(large, large));
+    }
     QCOMPARE(m_window->windowIcon().availableSizes(), sizes);
 
     // A real picture, not one colour throughout.
