@@ -3,6 +3,8 @@
 #include "core/modSubMain.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,34 +12,65 @@
 namespace
 {
 
-// Without a display Qt aborts with a core dump; say plainly what is wrong and how to get round it.
-bool displayAvailable()
+// What Qt says while it opens the display, held back until it is known whether it succeeded.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+QList<HeldMessage> heldMessages;
+
+QByteArray describedVariable(const char *name)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    const bool haveDisplay =
-        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    return platformChosen || haveDisplay;
-#else
-    return true;
-#endif
+    const QByteArray value = qgetenv(name);
+    return QByteArray(name) + (value.isEmpty() ? QByteArray(" is not set") : "=" + value);
+}
+
+// Qt ends in a fatal message, and so an abort with a core dump, when no platform can be opened:
+// an unset DISPLAY, an X server that is not there, a Wayland socket that is missing. Whatever the
+// platform, say plainly in one line what is wrong and how to get round it, and exit.
+void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &context,
+                                const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.append({type, QByteArray(context.category), text});
+        return;
+    }
+    QByteArray where = describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        where += ", " + describedVariable("QT_QPA_PLATFORM");
+    const QByteArray line = "tallywick: cannot open a display (" + where +
+                            "); to run without one, use: xvfb-run tallywick\n";
+    std::fputs(line.constData(), stderr);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &message : std::as_const(heldMessages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        previousHandler(message.type, context, message.text);
+    }
+    heldMessages.clear();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
-        std::fputs("tallywick: no display found (DISPLAY is not set); to run without one, use: "
-                   "xvfb-run tallywick\n",
-                   stderr);
-        return EXIT_FAILURE;
-    }
-
+    previousHandler = qInstallMessageHandler(messageWhileOpeningDisplay);
     QApplication application(argc, argv);
+    releaseHeldMessages();
+
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION_TEXT));
+    // Lets the task bar match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALLYWICK_APP_ID));
     LoadProgramFonts();
 
     Main();

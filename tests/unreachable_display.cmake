@@ -1,0 +1,24 @@
+# Starts the program where no display can be opened and expects what a user should see: exit
+# code 1 and one line on standard error, not Qt's abort. Run by CTest:
+#   cmake -DPROGRAM=... -DRUNTIME_DIR=... -P unreachable_display.cmake
+
+# An empty runtime folder and no session type, so no real desktop of the machine is reached.
+file(REMOVE_RECURSE "${RUNTIME_DIR}")
+file(MAKE_DIRECTORY "${RUNTIME_DIR}")
+set(clean_env --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE --unset=DISPLAY
+    --unset=WAYLAND_DISPLAY XDG_RUNTIME_DIR=${RUNTIME_DIR})
+
+# Each case is the variables it sets, joined by "+".
+foreach(case "" "DISPLAY=:9999" "WAYLAND_DISPLAY=tallywick-no-such-socket"
+        "QT_QPA_PLATFORM=xcb+DISPLAY=:9999")
+    string(REPLACE "+" ";" variables "${case}")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${clean_env} ${variables} ${PROGRAM}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error TIMEOUT 30)
+    string(REGEX MATCHALL "\n" newlines "${error}")
+    list(LENGTH newlines lines)
+    if(NOT result STREQUAL "1" OR NOT lines EQUAL 1 OR NOT error MATCHES "^tallywick: "
+       OR NOT output STREQUAL "")
+        message(FATAL_ERROR "${case}: exit ${result}, stdout \"${output}\", stderr:\n${error}")
+    endif()
+    message(STATUS "${case}: ${error}")
+endforeach()
