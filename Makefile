@@ -3,16 +3,19 @@
 #   make test   installs what is missing, builds and runs every test headless
 
 # Every Debian package the program, its tests and its tools need, in one place.
-DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth
+DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
+	desktop-file-utils appstream
 BENCH_PACKAGES := libbenchmark-dev time
+PACKAGE_PACKAGES := debhelper lintian
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 SAN_DIR ?= build-san
+DEB_DIR ?= build-deb
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench sanitize clean
+.PHONY: run test build deps bench sanitize package clean
 
 run: build
 	./$(BUILD_DIR)/tallywick
@@ -21,7 +24,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # Installs only the packages that are missing, so a machine that has them all needs no root.
@@ -47,9 +50,19 @@ bench:
 # Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; the first
 # report stops its test, so a pass means no report at all.
 sanitize: deps
-	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_SANITIZE=ON
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_SANITIZE=ON \
+		-DTALLYWICK_WARNINGS_AS_ERRORS=ON
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error
 
+# The Debian package, built by Debian's own tools from a copy of the tree, so the .deb and the
+# build's leftovers land in $(DEB_DIR)/ and not beside the repository; lintian then checks it.
+package:
+	$(MAKE) deps EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	rm -rf $(DEB_DIR) && mkdir -p $(DEB_DIR)/tallywick
+	tar -c --exclude-vcs --exclude='./build*' --exclude=./.cache . | tar -x -C $(DEB_DIR)/tallywick
+	cd $(DEB_DIR)/tallywick && dpkg-buildpackage -b -us -uc -j$(JOBS)
+	lintian --fail-on error $(DEB_DIR)/tallywick_*.deb
+
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR) $(DEB_DIR)
