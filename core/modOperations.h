@@ -28,6 +28,7 @@ struct Operation {
     std::int32_t code;
     const char *name; // the middle of its settings' names: gbAdd, gbAddPos
     const char *sign;
+    const char *word; // the sign as a screen reader should say it
     bool *included;
     std::span<const ResultKindFlag> kinds;
 
@@ -72,10 +73,10 @@ inline constexpr ResultKindFlag DivisionKinds[] = {
 
 // In the order of their codes, which is also the order operations are picked from.
 inline constexpr Operation Operations[] = {
-    {OperationAdd, "Add", "+", &gbAdd, AdditionKinds},
-    {OperationSubtract, "Sub", "-", &gbSub, SubtractionKinds},
-    {OperationMultiply, "Mult", "x", &gbMult, MultiplicationKinds},
-    {OperationDivide, "Div", "/", &gbDiv, DivisionKinds},
+    {OperationAdd, "Add", "+", "plus", &gbAdd, AdditionKinds},
+    {OperationSubtract, "Sub", "-", "minus", &gbSub, SubtractionKinds},
+    {OperationMultiply, "Mult", "x", "times", &gbMult, MultiplicationKinds},
+    {OperationDivide, "Div", "/", "divided by", &gbDiv, DivisionKinds},
 };
 
 // The table's row for an operation code, or nullptr for a code that is no operation.

@@ -1,6 +1,7 @@
 #include "drill/frmMain.h"
 
 #include "core/Shape.h"
+#include "core/modAccessibility.h"
 #include "core/modAppearance.h"
 #include "core/modControls.h"
 #include "core/modGlobalsConstants.h"
@@ -17,12 +18,32 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace
+{
+
+// What the problem panel says while it shows no problem.
+const QString NoProblemSpoken = QStringLiteral("No problem shown");
+
+// Sets a part of the problem and, beside its caption, the name a screen reader reads for it: what
+// the part is, then what it shows in words ("Operator: times").
+void ShowPart(QLabel *label, const char *part, const QString &caption,
+              const QString &spoken = QString())
+{
+    SetAutoSizeCaption(label, caption);
+    const QString words = spoken.isEmpty() ? caption : spoken;
+    label->setAccessibleName(words.isEmpty() ? QString::fromLatin1(part)
+                                             : QStringLiteral("%1: %2").arg(part, words));
+}
+
+} // namespace
+
 frmMain::frmMain(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(ApplicationName));
     createControls();
+    exposeToScreenReaders();
 
     connect(cmdNewProblem, &QPushButton::clicked, this, &frmMain::cmdNewProblem_Click);
     connect(cmdSetup, &QPushButton::clicked, this, &frmMain::cmdSetup_Click);
@@ -71,6 +92,16 @@ void frmMain::createControls()
     cmdSetup->setFocus();
 }
 
+void frmMain::exposeToScreenReaders()
+{
+    // The problem panel announces each problem, and its result once revealed; the problem reads
+    // top term, operator, bottom term, result, and the shapes and the rule stay out of the way.
+    MakeAnnouncer(Box48, NoProblemSpoken);
+    lblOperator->setAccessibleName(QStringLiteral("Operator"));
+    SetAccessibleChildren(this, {Box48, lblTerm1, lblOperator, lblTerm2, lblResult, cmdNewProblem,
+                                 cmdSetup, cmdQuit});
+}
+
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
     if (!PressFocusedButton(this, event))
@@ -116,7 +147,7 @@ void frmMain::cmdNewProblem_Click()
         DisplayProblem();
     } else {
         // Nothing fits the settings: show no problem at all rather than a stale sign.
-        SetAutoSizeCaption(lblOperator, QString());
+        ShowPart(lblOperator, "Operator", QString());
     }
 }
 
@@ -143,24 +174,32 @@ void frmMain::cmdSetup_Click()
 
 void frmMain::ClearProblem()
 {
-    SetAutoSizeCaption(lblTerm1, QString());
-    SetAutoSizeCaption(lblTerm2, QString());
-    SetAutoSizeCaption(lblResult, QString());
+    ShowPart(lblTerm1, "Top term", QString());
+    ShowPart(lblTerm2, "Bottom term", QString());
+    ShowPart(lblResult, "Result", QString());
+    Box48->setAccessibleName(NoProblemSpoken);
 }
 
 void frmMain::DisplayProblem()
 {
-    SetAutoSizeCaption(lblTerm1, QString::number(glTerm1));
-    SetAutoSizeCaption(lblTerm2, QString::number(glTerm2));
     const Operation *operation = FindOperation(glOperator);
-    SetAutoSizeCaption(lblOperator, operation ? QString::fromLatin1(operation->sign) : QString());
+    const QString word = operation ? QString::fromLatin1(operation->word) : QString();
+    ShowPart(lblTerm1, "Top term", QString::number(glTerm1));
+    ShowPart(lblTerm2, "Bottom term", QString::number(glTerm2));
+    ShowPart(lblOperator, "Operator", operation ? QString::fromLatin1(operation->sign) : QString(),
+             word);
+    const QString problem = QStringLiteral("%1 %2 %3").arg(glTerm1).arg(word).arg(glTerm2);
+    // A screen reader cannot ask about the window while the wait holds the thread, so it speaks
+    // this only when the wait is over, together with the result.
+    Announce(Box48, problem);
     if (!gbShowAnswer)
         return;
 
     // Paint now, without handling input, so the problem is on screen during the wait.
     repaint();
     Sleep(gsngWaitSeconds);
-    SetAutoSizeCaption(lblResult, QString::number(glResult));
+    ShowPart(lblResult, "Result", QString::number(glResult));
+    Announce(Box48, QStringLiteral("%1 equals %2").arg(problem).arg(glResult));
 }
 
 bool frmMain::GenerateProblem()

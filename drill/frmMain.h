@@ -40,6 +40,7 @@ private:
     bool GenerateProblem();
 
     void createControls();
+    void exposeToScreenReaders();
 
     QPushButton *cmdQuit = nullptr;
     QPushButton *cmdNewProblem = nullptr;

@@ -1,6 +1,7 @@
 #include "setup/frmSetup.h"
 
 #include "core/Shape.h"
+#include "core/modAccessibility.h"
 #include "core/modAppearance.h"
 #include "core/modControls.h"
 #include "core/modGlobalsConstants.h"
@@ -26,6 +27,9 @@ namespace
 {
 
 const QColor PanelGrey(170, 170, 170);
+// The caption of a disabled box: 3.2:1 on the panel grey, where the style's own grey gives 1.3:1,
+// and still lighter than the black of an enabled caption.
+const QColor DisabledCaption(85, 85, 85);
 
 void fillBackground(QWidget *control, const QColor &colour)
 {
@@ -118,6 +122,7 @@ frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
     setWindowIcon(ProgramIcon());
 
     createControls();
+    makeAccessible();
     connectHandlers();
 
     Form_Load();
@@ -266,6 +271,86 @@ void frmSetup::createControls()
             setTabOrder(previous, control);
         previous = control;
     }
+}
+
+void frmSetup::makeAccessible()
+{
+    // What a screen reader says for each control, beside its caption: a caption can be empty
+    // ("Include" once excluded) or shared by several boxes ("Positive").
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {txtTerm1Low, "Top term, lower limit"},
+        {txtTerm1High, "Top term, upper limit"},
+        {txtTerm2Low, "Bottom term, lower limit"},
+        {txtTerm2High, "Bottom term, upper limit"},
+        {cmdFlip, "Swap the top and bottom term limits"},
+        {chkAdd, "Include addition"},
+        {chkAddPos, "Addition: positive results"},
+        {chkAddNeg, "Addition: negative results"},
+        {chkAddZero, "Addition: zero results"},
+        {chkSub, "Include subtraction"},
+        {chkSubPos, "Subtraction: positive results"},
+        {chkSubNeg, "Subtraction: negative results"},
+        {chkSubZero, "Subtraction: zero results"},
+        {chkMult, "Include multiplication"},
+        {chkMultPos, "Multiplication: positive results"},
+        {chkMultNeg, "Multiplication: negative results"},
+        {chkDiv, "Include division"},
+        {chkDivPos, "Division: positive results"},
+        {chkDivNeg, "Division: negative results"},
+        {chkDivWhole, "Division: whole results"},
+        {chkDivFraction, "Division: fraction results"},
+        {optShowAnswer_No, "Don't show the result"},
+        {optShowAnswer_Yes, "Show the result after the wait"},
+        {txtWaitSeconds, "Wait in seconds"},
+        {scrWaitPercent, "Wait"},
+    };
+    for (const auto &[control, name] : spoken)
+        control->setAccessibleName(QString::fromLatin1(name));
+
+    for (QCheckBox *box : findChildren<QCheckBox *>()) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledCaption);
+        box->setPalette(palette);
+    }
+
+    // The scroll bar's positions are tenths of a second; its description carries the unit word.
+    SetAccessibleValueScale(scrWaitPercent, 0.1);
+
+    // Reading order, panel by panel. The picture, the panels, their headings, the rules and the
+    // two "to" words, which the boxes' names already say, are left out.
+    SetAccessibleChildren(this, {Label1,
+                                 txtTerm1Low,
+                                 txtTerm1High,
+                                 Label2,
+                                 txtTerm2Low,
+                                 txtTerm2High,
+                                 cmdFlip,
+                                 Label6,
+                                 chkAdd,
+                                 chkAddPos,
+                                 chkAddNeg,
+                                 chkAddZero,
+                                 Label7,
+                                 chkSub,
+                                 chkSubPos,
+                                 chkSubNeg,
+                                 chkSubZero,
+                                 Label8,
+                                 chkMult,
+                                 chkMultPos,
+                                 chkMultNeg,
+                                 Label9,
+                                 chkDiv,
+                                 chkDivPos,
+                                 chkDivNeg,
+                                 chkDivWhole,
+                                 chkDivFraction,
+                                 optShowAnswer_No,
+                                 optShowAnswer_Yes,
+                                 txtWaitSeconds,
+                                 lblSeconds,
+                                 scrWaitPercent,
+                                 cmdClose});
 }
 
 void frmSetup::connectHandlers()
@@ -522,11 +607,21 @@ void frmSetup::cmdFlip_Click()
 void frmSetup::optShowAnswer_No_Click()
 {
     gbShowAnswer = false;
+    TabToSelectedOption();
 }
 
 void frmSetup::optShowAnswer_Yes_Click()
 {
     gbShowAnswer = true;
+    TabToSelectedOption();
+}
+
+void frmSetup::TabToSelectedOption()
+{
+    // Tab enters the option group only at its selected button; the arrow keys, which Qt lets
+    // move between the buttons of a group whatever their focus policy, choose within it.
+    for (QRadioButton *option : {optShowAnswer_No, optShowAnswer_Yes})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmSetup::scrWaitPercent_Change()
@@ -568,6 +663,9 @@ void frmSetup::txtTerm2High_LostFocus()
 
 void frmSetup::txtWaitSeconds_Change()
 {
-    SetAutoSizeCaption(lblSeconds, gsngWaitSeconds == 1.0f ? QStringLiteral("Second")
-                                                           : QStringLiteral("Seconds"));
+    const QString unit =
+        gsngWaitSeconds == 1.0f ? QStringLiteral("Second") : QStringLiteral("Seconds");
+    SetAutoSizeCaption(lblSeconds, unit);
+    // Read after the scroll bar's value in seconds: "1.5 seconds".
+    scrWaitPercent->setAccessibleDescription(unit.toLower());
 }

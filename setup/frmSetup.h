@@ -64,6 +64,8 @@ private:
     void txtWaitSeconds_Change();
 
     void createControls();
+    void makeAccessible();
+    void TabToSelectedOption();
     void connectHandlers();
     void ScrollPositionToWait();
 
