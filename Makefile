@@ -7,15 +7,23 @@ DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binut
 	desktop-file-utils appstream
 BENCH_PACKAGES := libbenchmark-dev time
 PACKAGE_PACKAGES := debhelper lintian
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 SAN_DIR ?= build-san
 DEB_DIR ?= build-deb
+FUZZ_DIR ?= build-fuzz
+# Inputs per fuzz target for a bounded run, about a minute in all; FUZZ_SECONDS=n runs each for n
+# seconds instead. The term limit target drives the real Setup window, so it is the slowest.
+FUZZ_RUNS_termlimit ?= 30000
+FUZZ_RUNS_storedposition ?= 500000
+FUZZ_RUNS_generator ?= 200000
+FUZZ_TARGETS := termlimit storedposition generator
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench sanitize package clean
+.PHONY: run test build deps bench sanitize package fuzz clean
 
 run: build
 	./$(BUILD_DIR)/tallywick
@@ -64,5 +72,17 @@ package:
 	cd $(DEB_DIR)/tallywick && dpkg-buildpackage -b -us -uc -j$(JOBS)
 	lintian --fail-on error $(DEB_DIR)/tallywick_*.deb
 
+# The libFuzzer targets, built with Clang in their own tree (Qt itself stays as Debian built it).
+# Each starts from its seed corpus under tests/fuzz/corpus and keeps what it finds in $(FUZZ_DIR).
+fuzz:
+	$(MAKE) deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_FUZZ=ON \
+		-DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_DIR) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	$(foreach t,$(FUZZ_TARGETS),mkdir -p $(FUZZ_DIR)/corpus/$(t) && \
+		QT_QPA_PLATFORM=offscreen ./$(FUZZ_DIR)/tests/fuzz/fuzz_$(t) -seed=1 -max_len=4096 \
+		$(if $(FUZZ_SECONDS),-max_total_time=$(FUZZ_SECONDS),-runs=$(FUZZ_RUNS_$(t))) \
+		-artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/corpus/$(t) tests/fuzz/corpus/$(t) &&) true
+
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR) $(DEB_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR) $(DEB_DIR) $(FUZZ_DIR)

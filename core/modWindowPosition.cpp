@@ -48,7 +48,7 @@ std::optional<int> ParseStoredPosition(const QString &text)
         // The parser refuses a number too small for a double as it refuses text, giving 0 for
         // it; such a number is 0 in single precision like any other tiny one.
         static const QRegularExpression decimalNumber(
-            QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
         if (value != 0.0 || !decimalNumber.match(trimmed).hasMatch())
             return std::nullopt;
     }

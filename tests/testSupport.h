@@ -18,23 +18,37 @@
 #include <cstdint>
 #include <functional>
 
-// Every suite runs headless against a settings store in a temporary folder, so no test ever reads
-// or writes the real user's window positions.
+// A headless run against a settings store in a temporary folder, so no test or fuzz target ever
+// reads or writes the real user's window positions.
+struct HeadlessRun {
+    HeadlessRun(int &argc, char **argv) : application(argc, argv)
+    {
+        QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+        QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
+        LoadProgramFonts();
+    }
+
+    // Runs before the application exists, which reads the platform and the store's folder.
+    static bool useTemporaryStore(const QTemporaryDir &folder)
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        return folder.isValid();
+    }
+
+    QTemporaryDir store;
+    const bool ready = useTemporaryStore(store);
+    QApplication application;
+};
+
 #define TALLYWICK_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()                            \
-                                       ? QByteArray("offscreen")                                   \
-                                       : qgetenv("QT_QPA_PLATFORM"));                              \
-        QTemporaryDir store;                                                                       \
-        if (!store.isValid())                                                                      \
+        HeadlessRun run(argc, argv);                                                               \
+        if (!run.ready)                                                                            \
             return 1;                                                                              \
-        qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());                                    \
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \
-        QApplication application(argc, argv);                                                      \
-        QApplication::setApplicationName(QString::fromLatin1(ApplicationName));                    \
-        QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));                   \
-        LoadProgramFonts();                                                                        \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
