@@ -28,6 +28,16 @@ QByteArray describedVariable(const char *name)
     return QByteArray(name) + (value.isEmpty() ? QByteArray(" is not set") : "=" + value);
 }
 
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage &message : std::as_const(heldMessages)) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        previousHandler(message.type, context, message.text);
+    }
+    heldMessages.clear();
+}
+
 // Qt ends in a fatal message, and so an abort with a core dump, when no platform can be opened:
 // an unset DISPLAY, an X server that is not there, a Wayland socket that is missing. Whatever the
 // platform, say plainly in one line what is wrong and how to get round it, and exit.
@@ -38,6 +48,10 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
         heldMessages.append({type, QByteArray(context.category), text});
         return;
     }
+    // Someone who asked Qt for its reasons gets them, before the line.
+    if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
+        qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        releaseHeldMessages();
     QByteArray where = describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY");
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         where += ", " + describedVariable("QT_QPA_PLATFORM");
@@ -46,16 +60,6 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
-}
-
-void releaseHeldMessages()
-{
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage &message : std::as_const(heldMessages)) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        previousHandler(message.type, context, message.text);
-    }
-    heldMessages.clear();
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 file(REMOVE_RECURSE "${RUNTIME_DIR}")
 file(MAKE_DIRECTORY "${RUNTIME_DIR}")
 set(clean_env --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE --unset=DISPLAY
-    --unset=WAYLAND_DISPLAY XDG_RUNTIME_DIR=${RUNTIME_DIR})
+    --unset=WAYLAND_DISPLAY --unset=QT_LOGGING_RULES --unset=QT_DEBUG_PLUGINS
+    XDG_RUNTIME_DIR=${RUNTIME_DIR})
 
 # Each case is the variables it sets, joined by "+".
 foreach(case "" "DISPLAY=:9999" "WAYLAND_DISPLAY=tallywick-no-such-socket"
