@@ -1,5 +1,3 @@
-#include "core/modAppearance.h"
-#include "core/modGlobalsConstants.h"
 #include "core/modSubMain.h"
 
 #include <QApplication>
@@ -70,13 +68,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     releaseHeldMessages();
 
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
-    QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
-    QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION_TEXT));
-    // Lets the task bar match the window to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TALLYWICK_APP_ID));
-    LoadProgramFonts();
-
-    Main();
+    StartApplication();
     return QApplication::exec();
 }

@@ -1,7 +1,10 @@
 #include "core/modSubMain.h"
 
+#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "drill/frmMain.h"
+
+#include <QApplication>
 
 void SetDefaultSettings()
 {
@@ -41,4 +44,15 @@ frmMain *Main()
     auto *window = new frmMain;
     window->show();
     return window;
+}
+
+frmMain *StartApplication()
+{
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+    QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION_TEXT));
+    // Lets the task bar match the window to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALLYWICK_APP_ID));
+    LoadProgramFonts();
+    return Main();
 }
