@@ -3,9 +3,16 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImage>
 #include <QLabel>
+#include <QList>
+#include <QPixmap>
+#include <QResource>
 #include <QSize>
 #include <QStringList>
+#include <QtEndian>
+
+#include <cstring>
 
 namespace
 {
@@ -21,43 +28,127 @@ const char *const FallbackTahomaFiles[] = {
 // These faces ask for their typographic line metrics, which make a line of text a fifth shorter
 // than the Windows line metrics the same file also carries and the layout was drawn with.
 // Clearing that request (bit 7 of fsSelection in the OS/2 table) makes Qt use the Windows ones.
-QByteArray withWindowsLineMetrics(QByteArray font)
+void useWindowsLineMetrics(uchar *font, qsizetype size)
 {
-    auto readU16 = [&font](qsizetype at) {
-        return quint16((quint8(font.at(at)) << 8) | quint8(font.at(at + 1)));
-    };
+    auto readU16 = [font](qsizetype at) { return quint16((font[at] << 8) | font[at + 1]); };
     auto readU32 = [&](qsizetype at) { return (quint32(readU16(at)) << 16) | readU16(at + 2); };
-    if (font.size() < 12)
-        return font;
+    if (size < 12)
+        return;
     const int tables = readU16(4);
-    for (int i = 0; i < tables && 12 + 16 * (i + 1) <= font.size(); ++i) {
-        const qsizetype record = 12 + 16 * i;
-        if (font.mid(record, 4) != "OS/2")
+    for (int i = 0; i < tables && 12 + 16 * (i + 1) <= size; ++i) {
+        const uchar *record = font + 12 + 16 * i;
+        if (std::memcmp(record, "OS/2", 4) != 0)
             continue;
-        const qsizetype fsSelection = qsizetype(readU32(record + 8)) + 62;
-        if (fsSelection + 1 < font.size())
-            font[fsSelection + 1] = char(quint8(font.at(fsSelection + 1)) & ~0x80);
+        const qsizetype fsSelection = qsizetype(readU32(12 + 16 * i + 8)) + 62;
+        if (fsSelection + 1 < size)
+            font[fsSelection + 1] &= ~0x80;
         break;
     }
-    return font;
+}
+
+// Adds one face of fonts-wine's Tahoma; a missing or unreadable file just leaves the system's
+// sans-serif in charge. The file is mapped rather than read, privately, so the one changed byte
+// costs one page and the rest is read from disk only as text needs it. The font database keeps
+// using the mapping, so it stays for the rest of the run.
+void addFallbackFace(const char *path)
+{
+    auto *file = new QFile(QString::fromLatin1(path));
+    if (!file->open(QIODevice::ReadOnly)) {
+        delete file;
+        return;
+    }
+    const qsizetype size = file->size();
+    if (uchar *mapped = file->map(0, size, QFileDevice::MapPrivateOption)) {
+        useWindowsLineMetrics(mapped, size);
+        QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size));
+        return;
+    }
+    QByteArray font = file->readAll();
+    delete file;
+    useWindowsLineMetrics(reinterpret_cast<uchar *>(font.data()), font.size());
+    QFontDatabase::addApplicationFontFromData(font);
+}
+
+bool &boldFacePending()
+{
+    static bool pending = false;
+    return pending;
+}
+
+// The icon file's images, decoded here: they are small paletted bitmaps with a transparency mask,
+// and reading them through Qt's image plugins would cost start-up the plugins' loading and
+// scanning, more than the images themselves. Nothing for a file of any other kind.
+QList<QImage> decodeIconFile(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 6 || qFromLittleEndian<quint16>(data + 2) != 1)
+        return {};
+    QList<QImage> images;
+    const int count = qFromLittleEndian<quint16>(data + 4);
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        if (entry + 16 > size)
+            return {};
+        const qsizetype offset = qFromLittleEndian<quint32>(data + entry + 12);
+        if (offset + 40 > size)
+            return {};
+        const uchar *header = data + offset;
+        const qint32 width = qFromLittleEndian<qint32>(header + 4);
+        const qint32 height = qFromLittleEndian<qint32>(header + 8) / 2; // colours, then mask
+        const int bits = qFromLittleEndian<quint16>(header + 14);
+        qsizetype colours = qFromLittleEndian<quint32>(header + 32);
+        if (width <= 0 || width > 256 || height <= 0 || height > 256 ||
+            qFromLittleEndian<quint32>(header + 16) != 0 || (bits != 1 && bits != 4 && bits != 8))
+            return {};
+        if (colours == 0 || colours > (1 << bits))
+            colours = 1 << bits;
+        const qsizetype palette = offset + qFromLittleEndian<quint32>(header);
+        const qsizetype colourRow = (qsizetype(width) * bits + 31) / 32 * 4;
+        const qsizetype maskRow = (qsizetype(width) + 31) / 32 * 4;
+        const qsizetype pixels = palette + 4 * colours;
+        const qsizetype mask = pixels + colourRow * height;
+        if (mask + maskRow * height > size)
+            return {};
+
+        QImage image(width, height, QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            // Rows run from the bottom up.
+            const uchar *colourBits = data + pixels + colourRow * (height - 1 - y);
+            const uchar *maskBits = data + mask + maskRow * (height - 1 - y);
+            auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const int bit = x * bits;
+                const int index = (colourBits[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
+                const uchar *colour = data + palette + 4 * qMin<qsizetype>(index, colours - 1);
+                const bool transparent = (maskBits[x / 8] >> (7 - x % 8)) & 1;
+                out[x] = transparent ? 0 : qRgb(colour[2], colour[1], colour[0]);
+            }
+        }
+        images << image;
+    }
+    return images;
 }
 
 } // namespace
 
 void LoadProgramFonts()
 {
-    if (QFontDatabase::families().contains(TahomaFamily, Qt::CaseInsensitive))
-        return;
-    // A missing or unreadable file just leaves the system's sans-serif in charge.
-    for (const char *path : FallbackTahomaFiles) {
-        QFile file(QString::fromLatin1(path));
-        if (file.open(QIODevice::ReadOnly))
-            QFontDatabase::addApplicationFontFromData(withWindowsLineMetrics(file.readAll()));
-    }
+    const bool missing = !QFontDatabase::families().contains(TahomaFamily, Qt::CaseInsensitive);
+    if (missing)
+        addFallbackFace(FallbackTahomaFiles[0]);
+    // Only the Setup window uses the bold face, so it is read when a bold Tahoma is first asked
+    // for, not before the drill window's first frame.
+    boldFacePending() = missing;
 }
 
 QFont TahomaFont(qreal pointSize, bool bold)
 {
+    if (bold && boldFacePending()) {
+        boldFacePending() = false;
+        addFallbackFace(FallbackTahomaFiles[1]);
+    }
     QFont font(TahomaFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
@@ -67,7 +158,14 @@ QFont TahomaFont(qreal pointSize, bool bold)
 
 QIcon ProgramIcon()
 {
-    QIcon icon(QStringLiteral(":/icons/tallywick.ico"));
+    const QString path = QStringLiteral(":/icons/tallywick.ico");
+    static const QList<QImage> images = [&path] {
+        const QResource resource(path);
+        return resource.isValid() ? decodeIconFile(resource.uncompressedData()) : QList<QImage>();
+    }();
+    QIcon icon = images.isEmpty() ? QIcon(path) : QIcon();
+    for (const QImage &image : images)
+        icon.addPixmap(QPixmap::fromImage(image));
     // The theme icon's large sizes, so that a task bar on a high-density screen need not blow up
     // the 32-pixel image.
     for (const int size : {48, 64, 128, 256})
@@ -77,6 +175,10 @@ QIcon ProgramIcon()
 
 void SetAutoSizeCaption(QLabel *label, const QString &caption)
 {
+    // A label that is empty and stays empty shows nothing at any size: sizing it would only load
+    // its font, as at load, before any problem.
+    if (caption.isEmpty() && label->text().isEmpty())
+        return;
     label->setText(caption);
     label->adjustSize();
 }

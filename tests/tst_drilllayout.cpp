@@ -438,6 +438,14 @@ void tst_DrillLayout::iconFileHoldsThreeImages()
     QVERIFY(reader.jumpToImage(index));
     const QImage image = reader.read();
     QCOMPARE(image.size(), QSize(size, size));
+
+    // The program decodes the file itself, and must draw what Qt's own reader draws.
+    auto picture = [size](const QIcon &icon) {
+        return icon.pixmap(QSize(size, size))
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    QCOMPARE(picture(ProgramIcon()), picture(QIcon(QStringLiteral(":/icons/tallywick.ico"))));
 }
 
 TALLYWICK_TEST_MAIN(tst_DrillLayout)
