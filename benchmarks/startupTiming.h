@@ -9,11 +9,12 @@
 #include <cstdlib>
 #include <ctime>
 
-// Start-up timing shared by the start-up probe and the comparison window: for the first window
-// shown, the time from exec to its mapping (first exposed) and to its first painted frame, and the
-// CPU time spent up to that frame. The exec time comes from the program that started this one, on
-// the same monotonic clock, in STARTUP_EXEC_NS; the figures go to stdout as one line of
-// nanoseconds, "frame mapped cpu", and the program quits at once.
+// Start-up timing shared by the start-up probe and the comparison window. The exec time comes from
+// the program that started this one, on the same monotonic clock, in STARTUP_EXEC_NS. When the
+// first window is first exposed, Qt paints its first frame and hands it to the display within the
+// handling of that event: its start is the mapped window, its end the first painted frame. The
+// figures go to stdout as one line of nanoseconds, "frame mapped cpu", and the program ends there,
+// so its peak memory is the one at the first frame.
 
 namespace startup
 {
@@ -25,46 +26,37 @@ inline long long nanoseconds(clockid_t clock)
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-class Timing : public QObject
+class TimedApplication : public QApplication
 {
 public:
-    Timing() : m_exec(std::atoll(qgetenv("STARTUP_EXEC_NS").constData()))
+    TimedApplication(int &argc, char **argv)
+        : QApplication(argc, argv), m_exec(std::atoll(qgetenv("STARTUP_EXEC_NS").constData()))
     {
-        qApp->installEventFilter(this);
         // A display that never shows the window must not hang the run.
         QTimer::singleShot(10000, [] {
             std::fputs("the window was not shown within 10 s\n", stderr);
-            QCoreApplication::exit(1);
+            std::_Exit(1);
         });
     }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool notify(QObject *receiver, QEvent *event) override
     {
-        if (m_mapped == 0 && event->type() == QEvent::Expose && watched->isWindowType() &&
-            static_cast<QWindow *>(watched)->isExposed())
-            m_mapped = nanoseconds(CLOCK_MONOTONIC);
-        // The first widget painted, whichever it is: a child that covers the whole window
-        // leaves the window itself nothing to paint.
-        if (!m_painting && event->type() == QEvent::Paint && watched->isWidgetType()) {
-            // The frame is on its way to the display once the event that painted it has ended,
-            // backing store flush included.
-            m_painting = true;
-            QTimer::singleShot(0, this, [this] {
-                const long long frame = nanoseconds(CLOCK_MONOTONIC);
-                const long long cpu = nanoseconds(CLOCK_PROCESS_CPUTIME_ID);
-                std::printf("%lld %lld %lld\n", frame - m_exec, m_mapped - m_exec, cpu);
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+        const bool firstFrame = event->type() == QEvent::Expose && receiver->isWindowType() &&
+                                static_cast<QWindow *>(receiver)->isExposed();
+        const long long mapped = firstFrame ? nanoseconds(CLOCK_MONOTONIC) : 0;
+        const bool result = QApplication::notify(receiver, event);
+        if (firstFrame) {
+            const long long frame = nanoseconds(CLOCK_MONOTONIC);
+            const long long cpu = nanoseconds(CLOCK_PROCESS_CPUTIME_ID);
+            std::printf("%lld %lld %lld\n", frame - m_exec, mapped - m_exec, cpu);
+            std::fflush(stdout);
+            std::_Exit(0);
         }
-        return false;
+        return result;
     }
 
 private:
     long long m_exec;
-    long long m_mapped = 0;
-    bool m_painting = false;
 };
 
 } // namespace startup

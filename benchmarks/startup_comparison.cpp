@@ -10,8 +10,7 @@
 // and with no icon.
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    startup::Timing timing;
+    startup::TimedApplication application(argc, argv);
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Comparison"));

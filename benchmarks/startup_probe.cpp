@@ -8,8 +8,7 @@
 // window, so no position is saved.
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    startup::Timing timing;
+    startup::TimedApplication application(argc, argv);
     StartApplication();
     return QApplication::exec();
 }

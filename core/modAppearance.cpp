@@ -10,6 +10,8 @@
 #include <QResource>
 #include <QSize>
 #include <QStringList>
+#include <QWidget>
+#include <QWindow>
 #include <QtEndian>
 
 #include <cstring>
@@ -156,7 +158,11 @@ QFont TahomaFont(qreal pointSize, bool bold)
     return font;
 }
 
-QIcon ProgramIcon()
+namespace
+{
+
+// The icon file's images alone, decoded once.
+QIcon iconFileIcon()
 {
     const QString path = QStringLiteral(":/icons/tallywick.ico");
     static const QList<QImage> images = [&path] {
@@ -166,11 +172,62 @@ QIcon ProgramIcon()
     QIcon icon = images.isEmpty() ? QIcon(path) : QIcon();
     for (const QImage &image : images)
         icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+// Gives its window the whole program icon once the window's first frame is on screen.
+class LargeIconSizes : public QObject
+{
+public:
+    explicit LargeIconSizes(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The native window exists from the first show; its first exposure paints the frame.
+        if (watched == m_window && event->type() == QEvent::Show && m_window->windowHandle()) {
+            m_window->removeEventFilter(this);
+            m_window->windowHandle()->installEventFilter(this);
+        } else if (watched != m_window && event->type() == QEvent::Expose &&
+                   static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // Queued behind this exposure, whose handling paints the first frame.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_window->setWindowIcon(ProgramIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
+
+QIcon ProgramIcon()
+{
+    QIcon icon = iconFileIcon();
     // The theme icon's large sizes, so that a task bar on a high-density screen need not blow up
     // the 32-pixel image.
     for (const int size : {48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/tallywick-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+void SetProgramIcon(QWidget *window)
+{
+    // The window system takes every size of a window's icon when the window is made, and the
+    // large sizes are pictures Qt's image plugins decode: they follow the first frame.
+    window->setWindowIcon(iconFileIcon());
+    new LargeIconSizes(window);
 }
 
 void SetAutoSizeCaption(QLabel *label, const QString &caption)

@@ -4,6 +4,7 @@
 #include <QIcon>
 
 class QLabel;
+class QWidget;
 
 // Makes Tahoma available to the program where the system lacks it. Call once, after the
 // QApplication exists and before the first window is built.
@@ -16,6 +17,10 @@ QFont TahomaFont(qreal pointSize, bool bold = false);
 // The program's icon, the window icon of both windows: the three images of the .ico and the
 // desktop theme icon's sizes from 48 pixels up.
 QIcon ProgramIcon();
+
+// Gives a window the program's icon: the .ico's images at once, the large sizes once the window's
+// first frame is drawn.
+void SetProgramIcon(QWidget *window);
 
 // Sets an auto-size label's caption: the label takes the size of its text and keeps its top-left
 // corner.

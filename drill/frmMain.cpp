@@ -57,7 +57,7 @@ frmMain::~frmMain() = default;
 void frmMain::createControls()
 {
     setFixedSize(twips(7545), twips(5970));
-    setWindowIcon(ProgramIcon());
+    SetProgramIcon(this);
 
     const QFont numberFont = TahomaFont(48);
     const QFont operatorFont = TahomaFont(24);

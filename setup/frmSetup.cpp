@@ -119,7 +119,7 @@ frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tallywick - Setup"));
-    setWindowIcon(ProgramIcon());
+    SetProgramIcon(this);
 
     createControls();
     makeAccessible();
