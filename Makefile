@@ -5,7 +5,7 @@
 # Every Debian package the program, its tests and its tools need, in one place.
 DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
 	desktop-file-utils appstream
-BENCH_PACKAGES := libbenchmark-dev time
+BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
@@ -46,13 +46,14 @@ deps:
 	fi
 
 # Speed and cost figures of the drill, not part of the tests: a Release build with the benchmark
-# programs, then the generator's timings, start-up time and peak memory, and the reveal wait's CPU.
+# programs, then the generator's timings with their ratios to the defaults', start-up beside a plain
+# Qt window under a private session bus, and the reveal wait's CPU.
 bench:
 	$(MAKE) deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_BENCHMARKS=ON
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator startup_probe reveal_wait_probe
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator startup_compare reveal_wait_probe
 	./$(BENCH_DIR)/benchmarks/bench_generator
-	xvfb-run -a /usr/bin/time -v ./$(BENCH_DIR)/benchmarks/startup_probe
+	xvfb-run -a dbus-run-session -- ./$(BENCH_DIR)/benchmarks/startup_compare
 	./$(BENCH_DIR)/benchmarks/reveal_wait_probe
 
 # Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; the first

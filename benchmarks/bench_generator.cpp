@@ -4,8 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <string>
+#include <vector>
 
 // Time of one press of New Problem's drawing (DrawProblem, which GenerateProblem calls before any
 // message box) on the defaults, on sparse settings and on settings where nothing fits.
@@ -175,6 +179,45 @@ void drawProblem(benchmark::State &state, const Case *c)
     }
 }
 
+// Google Benchmark's own table, then every case's times as multiples of the defaults'.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (!run.error_occurred)
+                m_rows.push_back(
+                    {run.benchmark_name(), run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()});
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        if (m_rows.empty())
+            return;
+        const Row &defaults = m_rows.front();
+        std::printf("\n%-72s %8s %8s\n", "Times the defaults' drawing", "time", "CPU");
+        double worst = 0;
+        for (const Row &row : m_rows) {
+            const double ratio = row.cpu / defaults.cpu;
+            worst = std::max(worst, ratio);
+            std::printf("%-72s %7.2fx %7.2fx\n", row.name.c_str(), row.time / defaults.time, ratio);
+        }
+        std::printf("%-72s %8s %7.2fx\n", "largest", "", worst);
+    }
+
+private:
+    struct Row {
+        std::string name;
+        double time;
+        double cpu;
+    };
+    std::vector<Row> m_rows;
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -184,7 +227,8 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }
