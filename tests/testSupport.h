@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,6 +101,17 @@ inline void closeAllWindows()
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// A click given while the thread is held, as during the reveal wait: queued, and handled in order
+// when the event loop next runs.
+inline void postClick(QWidget *target)
+{
+    const QPointF centre = QRectF(target->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            target, new QMouseEvent(type, centre, target->mapToGlobal(centre), Qt::LeftButton,
+                                    Qt::LeftButton, Qt::NoModifier));
 }
 
 // Stands in for the clock of the reveal wait while it lives: each pause is recorded, during runs

@@ -232,13 +232,6 @@ void tst_DrillWindow::setupClosedThenPressedInOneGoIsLoadedAfresh()
     // Both clicks wait in the queue behind a reveal wait and are then handled one after the
     // other, before the closed window's deletion has come round.
     gsngWaitSeconds = 0.1f;
-    auto postClick = [](QWidget *target) {
-        const QPointF centre = QRectF(target->rect()).center();
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                target, new QMouseEvent(type, centre, target->mapToGlobal(centre), Qt::LeftButton,
-                                        Qt::LeftButton, Qt::NoModifier));
-    };
     postClick(control<QPushButton>(first, "cmdClose"));
     postClick(control<QPushButton>(m_window, "cmdSetup"));
     QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
