@@ -16,6 +16,13 @@
 
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace
 {
 
@@ -54,22 +61,31 @@ void useWindowsLineMetrics(uchar *font, qsizetype size)
 // using the mapping, so it stays for the rest of the run.
 void addFallbackFace(const char *path)
 {
-    auto *file = new QFile(QString::fromLatin1(path));
-    if (!file->open(QIODevice::ReadOnly)) {
-        delete file;
+#ifdef Q_OS_UNIX
+    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
         return;
-    }
-    const qsizetype size = file->size();
-    if (uchar *mapped = file->map(0, size, QFileDevice::MapPrivateOption)) {
-        useWindowsLineMetrics(mapped, size);
-        QFontDatabase::addApplicationFontFromData(
-            QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size));
+    struct stat status {
+    };
+    void *mapped = MAP_FAILED;
+    if (::fstat(descriptor, &status) == 0 && status.st_size > 0)
+        mapped = ::mmap(nullptr, std::size_t(status.st_size), PROT_READ | PROT_WRITE, MAP_PRIVATE,
+                        descriptor, 0);
+    ::close(descriptor);
+    if (mapped == MAP_FAILED)
         return;
-    }
-    QByteArray font = file->readAll();
-    delete file;
+    const qsizetype size = status.st_size;
+    useWindowsLineMetrics(static_cast<uchar *>(mapped), size);
+    QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(static_cast<const char *>(mapped), size));
+#else
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray font = file.readAll();
     useWindowsLineMetrics(reinterpret_cast<uchar *>(font.data()), font.size());
     QFontDatabase::addApplicationFontFromData(font);
+#endif
 }
 
 bool &boldFacePending()

@@ -564,8 +564,10 @@ double productsInBound(Span xs, Span ys, Span products)
     if (xs.empty() || ys.empty() || products.empty())
         return 0;
     xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
+    if (xs.empty())
+        return 0;
     ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
-    if (xs.empty() || ys.empty())
+    if (ys.empty())
         return 0;
     const double gaps = double(products.size() - 1);
     const double byX = double(xs.size()) + gaps * reciprocalSum(xs);
