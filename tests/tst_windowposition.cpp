@@ -49,6 +49,8 @@ private slots:
     void badStoredValueUsesDefault();
     void unusableStoreFile_data();
     void unusableStoreFile();
+    void storeFaultsLeaveAWorkingProgram_data();
+    void storeFaultsLeaveAWorkingProgram();
 
 private:
     QString storeFile() const { return store().fileName(); }
@@ -265,6 +267,83 @@ void tst_WindowPosition::unusableStoreFile()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->close();
     QTRY_VERIFY(window.isNull());
+}
+
+void tst_WindowPosition::storeFaultsLeaveAWorkingProgram_data()
+{
+    QTest::addColumn<QByteArray>("top");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("expectedTop");
+
+    const QByteArray digits(400, '9');
+    const QList<std::pair<QByteArray, int>> values = {{"", 100},
+                                                      {"abc", 100},
+                                                      {"nan", 100},
+                                                      {"inf", 100},
+                                                      {"1e30", 100},
+                                                      {" 1500", 1500},
+                                                      {"0x10", 100},
+                                                      {"1,5", 100},
+                                                      {"1e-46", 0},
+                                                      {digits, 100},
+                                                      {QByteArray(400, '0') + "1500", 1500}};
+    for (const auto &[text, expected] : values)
+        QTest::addRow("Top=\"%s\"", text.left(12).constData()) << text << "none" << expected;
+    for (const char *fault : {"unreadable file", "read-only folder", "huge file"})
+        QTest::newRow(fault) << QByteArray("1500") << fault << 1500;
+}
+
+void tst_WindowPosition::storeFaultsLeaveAWorkingProgram()
+{
+    QFETCH(QByteArray, top);
+    QFETCH(QString, fault);
+    QFETCH(int, expectedTop);
+
+    const QString path = storeFile();
+    const QString folder = QFileInfo(path).absolutePath();
+    QVERIFY(QDir().mkpath(folder));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[frmMain]\nTop=" + top + "\nLeft=3000\n[User]\nNote=kept by the user\n");
+        if (fault == QLatin1String("huge file")) {
+            for (int i = 0; i < 100000; ++i)
+                file.write(QStringLiteral("key%1=%2\n").arg(i).arg(i * 7).toLatin1());
+        }
+    }
+    const auto permissions = QFile::permissions(path);
+    if (fault == QLatin1String("unreadable file"))
+        QFile::setPermissions(path, {});
+    if (fault == QLatin1String("read-only folder"))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    // Whoever may read everything (root, as CI runs) still reads the file.
+    const bool readable = QFileInfo(path).isReadable();
+
+    QPointer<frmMain> window = Main();
+    QCOMPARE(window->pos(),
+             readable ? QPoint(twips(3000), twips(expectedTop)) : QPoint(twips(100), twips(100)));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TestSleep sleep;
+    QTest::mouseClick(control<QPushButton>(window, "cmdSetup"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(textOf(window, "lblOperator"), QStringLiteral("+"));
+    for (frmSetup *setup : openSetupWindows())
+        QTest::mouseClick(control<QPushButton>(setup, "cmdClose"), Qt::LeftButton);
+    window->close();
+    QTRY_VERIFY(window.isNull());
+
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(path, permissions);
+    QSettings written = store();
+    QCOMPARE(written.status(), QSettings::NoError);
+    QCOMPARE(written.value(QStringLiteral("User/Note")).toString(),
+             QStringLiteral("kept by the user"));
+    for (const char *key : {"frmMain/Top", "frmMain/Left", "frmSetup/Top", "frmSetup/Left"}) {
+        const QVariant value = written.value(QLatin1String(key));
+        QVERIFY2(!value.isValid() || ParseStoredPosition(value.toString()), key);
+    }
+    if (fault == QLatin1String("huge file"))
+        QCOMPARE(written.value(QStringLiteral("User/key99999")).toInt(), 99999 * 7);
 }
 
 TALLYWICK_TEST_MAIN(tst_WindowPosition)
