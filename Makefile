@@ -16,9 +16,9 @@ DEB_DIR ?= build-deb
 FUZZ_DIR ?= build-fuzz
 # Inputs per fuzz target for a bounded run, about a minute in all; FUZZ_SECONDS=n runs each for n
 # seconds instead. The term limit target drives the real Setup window, so it is the slowest.
-FUZZ_RUNS_termlimit ?= 30000
-FUZZ_RUNS_storedposition ?= 500000
-FUZZ_RUNS_generator ?= 200000
+FUZZ_RUNS_termlimit ?= 60000
+FUZZ_RUNS_storedposition ?= 2000000
+FUZZ_RUNS_generator ?= 800000
 FUZZ_TARGETS := termlimit storedposition generator
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
