@@ -133,6 +133,22 @@ struct TestSleep {
     std::function<void()> during;
 };
 
+// The terms random_number can give for two limits, read off its formula: low to high, or high + 1
+// to low when high is below low.
+struct TermRange {
+    std::int64_t lo;
+    std::int64_t hi;
+    bool contains(std::int64_t term) const { return lo <= term && term <= hi; }
+    std::int64_t size() const { return hi - lo + 1; }
+};
+
+inline TermRange drawnTerms(std::int32_t low, std::int32_t high)
+{
+    if (low <= high)
+        return {low, high};
+    return {std::int64_t(high) + 1, low};
+}
+
 // Includes this operation and no other.
 inline void includeOnly(std::int32_t code)
 {

@@ -22,13 +22,6 @@
 namespace
 {
 
-// The terms random_number can give for these limits.
-bool drawnWithin(std::int32_t term, std::int32_t low, std::int32_t high)
-{
-    return low <= high ? low <= term && term <= high
-                       : std::int64_t(high) + 1 <= term && term <= std::int64_t(low);
-}
-
 // The result-kind groups a rule keeps from emptying: every operation's kinds, division's split
 // into its sign and its form.
 QList<QList<bool *>> resultKindGroups()
@@ -309,8 +302,8 @@ QString tst_ModelWindows::brokenPromise()
                                  .arg(gbShowAnswer ? QString::number(glResult) : QString());
     if (!operation || !*operation->included || result != glResult ||
         !ResultAllowed(glOperator, glTerm1, glTerm2, glResult) ||
-        !drawnWithin(glTerm1, glTerm1Low, glTerm1High) ||
-        !drawnWithin(glTerm2, glTerm2Low, glTerm2High) || shown != expected)
+        !drawnTerms(glTerm1Low, glTerm1High).contains(glTerm1) ||
+        !drawnTerms(glTerm2Low, glTerm2High).contains(glTerm2) || shown != expected)
         return QStringLiteral("drew %1, which the settings do not allow, shown as %2")
             .arg(expected, shown);
     return QString();

@@ -17,17 +17,6 @@ using Int = std::int64_t;
 constexpr Int Min32 = std::numeric_limits<std::int32_t>::min();
 constexpr Int Max32 = std::numeric_limits<std::int32_t>::max();
 
-// The terms random_number can give: low to high, or high + 1 to low when high is below low.
-struct Span {
-    Int lo, hi;
-    bool contains(Int v) const { return lo <= v && v <= hi; }
-    Int size() const { return hi - lo + 1; }
-};
-Span drawn(std::int32_t low, std::int32_t high)
-{
-    return low <= high ? Span{low, high} : Span{Int(high) + 1, low};
-}
-
 // The result table, written out with exact whole-number arithmetic: whether the settings allow
 // this pair for this operation, and the result it shows.
 std::optional<Int> referenceResult(std::int32_t operation, Int a, Int b)
@@ -86,8 +75,8 @@ bool referenceAllowed(std::int32_t operation, Int a, Int b)
 
 bool pairObeys(std::int32_t operation, std::int32_t term1, std::int32_t term2, std::int32_t result)
 {
-    return drawn(glTerm1Low, glTerm1High).contains(term1) &&
-           drawn(glTerm2Low, glTerm2High).contains(term2) &&
+    return drawnTerms(glTerm1Low, glTerm1High).contains(term1) &&
+           drawnTerms(glTerm2Low, glTerm2High).contains(term2) &&
            referenceAllowed(operation, term1, term2) &&
            referenceResult(operation, term1, term2) == Int(result);
 }
@@ -95,7 +84,8 @@ bool pairObeys(std::int32_t operation, std::int32_t term1, std::int32_t term2, s
 // Brute force over a small box; nothing when the box is too large to walk.
 std::optional<bool> bruteForceExists(std::int32_t operation)
 {
-    const Span top = drawn(glTerm1Low, glTerm1High), bottom = drawn(glTerm2Low, glTerm2High);
+    const TermRange top = drawnTerms(glTerm1Low, glTerm1High),
+                    bottom = drawnTerms(glTerm2Low, glTerm2High);
     if (top.size() > 64 || bottom.size() > 64)
         return std::nullopt;
     for (Int a = top.lo; a <= top.hi; ++a) {
