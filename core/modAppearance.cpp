@@ -45,10 +45,10 @@ void useWindowsLineMetrics(uchar *font, qsizetype size)
         return;
     const int tables = readU16(4);
     for (int i = 0; i < tables && 12 + 16 * (i + 1) <= size; ++i) {
-        const uchar *record = font + 12 + 16 * i;
-        if (std::memcmp(record, "OS/2", 4) != 0)
+        const qsizetype record = 12 + 16 * i;
+        if (std::memcmp(font + record, "OS/2", 4) != 0)
             continue;
-        const qsizetype fsSelection = qsizetype(readU32(12 + 16 * i + 8)) + 62;
+        const qsizetype fsSelection = qsizetype(readU32(record + 8)) + 62;
         if (fsSelection + 1 < size)
             font[fsSelection + 1] &= ~0x80;
         break;
