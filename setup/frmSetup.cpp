@@ -170,6 +170,10 @@ void frmSetup::createControls()
         // of the kinds of result are clear and take the panel's grey.
         box->setChecked(operation);
         fillBackground(box, operation ? box->palette().color(QPalette::Button) : PanelGrey);
+        // A disabled caption stays legible on the panel grey.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledCaption);
+        box->setPalette(palette);
         if (operation) {
             // The caption becomes "Included" once the operation rule runs; Qt's check box needs a
             // few pixels more than the nominal width to show it whole.
@@ -306,12 +310,6 @@ void frmSetup::makeAccessible()
     };
     for (const auto &[control, name] : spoken)
         control->setAccessibleName(QString::fromLatin1(name));
-
-    for (QCheckBox *box : findChildren<QCheckBox *>()) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledCaption);
-        box->setPalette(palette);
-    }
 
     // The scroll bar's positions are tenths of a second; its description carries the unit word.
     SetAccessibleValueScale(scrWaitPercent, 0.1);
