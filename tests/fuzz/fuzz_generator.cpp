@@ -18,7 +18,8 @@ constexpr Int Min32 = std::numeric_limits<std::int32_t>::min();
 constexpr Int Max32 = std::numeric_limits<std::int32_t>::max();
 
 // The result table, written out with exact whole-number arithmetic: whether the settings allow
-// this pair for this operation, and the result it shows.
+// this pair for this operation, and the result it shows. It repeats ComputeResult's cases on
+// purpose: quotients are rounded here without floating point, so a fault in either shows.
 std::optional<Int> referenceResult(std::int32_t operation, Int a, Int b)
 {
     Int result = 0;
