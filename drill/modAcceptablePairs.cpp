@@ -221,6 +221,19 @@ int collectPieces(std::int32_t operation, Piece (&pieces)[MaxPieces])
     return count;
 }
 
+// Narrows xs and ys, all positive, to the factors that have a partner in the other with a product
+// in products; false when no pair is left.
+bool narrowToProducts(Span &xs, Span &ys, Span products)
+{
+    if (xs.empty() || ys.empty() || products.empty())
+        return false;
+    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
+    if (xs.empty())
+        return false;
+    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
+    return !ys.empty();
+}
+
 // Scans the values of one factor up to the square root of the largest product, then of the other,
 // for one with a multiple among the products; of any pair one factor is that small. The scan
 // starts at a chosen value and wraps.
@@ -293,13 +306,7 @@ constexpr Int DivisionsPerFactoring = 500;
 // the few products or by scanning the small factors, whichever costs less.
 bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x, Int &y)
 {
-    if (xs.empty() || ys.empty() || products.empty())
-        return false;
-    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
-    if (xs.empty())
-        return false;
-    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
-    if (ys.empty())
+    if (!narrowToProducts(xs, ys, products))
         return false;
 
     const Int width = products.size();
@@ -313,7 +320,8 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
     const bool largePossible =
         !largeXs.empty() && !largeYs.empty() && largeXs.lo * largeYs.lo <= products.hi;
 
-    // The kinds of pair in play, the cheap ones first; a random one of them goes first.
+    // The kinds of pair in play, the cheap ones listed first; the one tried first is chosen at
+    // random, and the rest follow in turn.
     enum class Region { SmallX, SmallY, Large };
     Region regions[3];
     int count = 0;
@@ -561,13 +569,7 @@ double productsAtMostBound(Span xs, Span ys, Int most)
 // more than MaxDivisors divisors.
 double productsInBound(Span xs, Span ys, Span products)
 {
-    if (xs.empty() || ys.empty() || products.empty())
-        return 0;
-    xs = meet(xs, {ceilDiv(products.lo, ys.hi), products.hi / ys.lo});
-    if (xs.empty())
-        return 0;
-    ys = meet(ys, {ceilDiv(products.lo, xs.hi), products.hi / xs.lo});
-    if (ys.empty())
+    if (!narrowToProducts(xs, ys, products))
         return 0;
     const double gaps = double(products.size() - 1);
     const double byX = double(xs.size()) + gaps * reciprocalSum(xs);
