@@ -312,9 +312,8 @@ void tst_Accessibility::optionGroupIsEnteredAtItsSelection()
 
     // The arrow keys move the selection within the group; Tab then leaves and comes back to
     // the newly selected button.
-    auto *other =
-        setup->findChild<QWidget *>(showAnswer ? "optShowAnswer_No" : "optShowAnswer_Yes");
-    setup->findChild<QWidget *>(showAnswer ? "optShowAnswer_Yes" : "optShowAnswer_No")->setFocus();
+    QWidget *other = control(setup, showAnswer ? "optShowAnswer_No" : "optShowAnswer_Yes");
+    control(setup, showAnswer ? "optShowAnswer_Yes" : "optShowAnswer_No")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), showAnswer ? Qt::Key_Up : Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), other);
     QCOMPARE(gbShowAnswer, !showAnswer);
