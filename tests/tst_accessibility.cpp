@@ -149,7 +149,7 @@ void tst_Accessibility::everyStopIsNamedOnce()
             QVERIFY2(inTree.contains(control), qPrintable(control->objectName()));
     }
 
-    // The names the issue asks for, spot checked; an operation box keeps its name while its
+    // Some of the spoken names, spot checked; an operation box keeps its name while its
     // caption is empty.
     const QList<std::pair<const char *, const char *>> spoken = {
         {"cmdNewProblem", "New Problem"},
