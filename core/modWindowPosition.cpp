@@ -1,10 +1,10 @@
 #include "core/modWindowPosition.h"
 
 #include "core/modGlobalsConstants.h"
+#include "core/modNumberText.h"
 #include "core/modTwips.h"
 
 #include <QPoint>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QWidget>
 
@@ -41,17 +41,12 @@ std::optional<int> ParseStoredPosition(const QString &text)
 {
     // The store holds the program's own text, so it is read in the C locale whatever the user's
     // number format; a value the program wrote always reads back.
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    double value = trimmed.toDouble(&ok);
-    if (!ok) {
-        // The parser refuses a number too small for a double as it refuses text, giving 0 for
-        // it; such a number is 0 in single precision like any other tiny one.
-        static const QRegularExpression decimalNumber(
-            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-        if (value != 0.0 || !decimalNumber.match(trimmed).hasMatch())
-            return std::nullopt;
-    }
+    QLocale format = QLocale::c();
+    format.setNumberOptions(QLocale::RejectGroupSeparator);
+    const std::optional<double> number = NumberFromText(format, text.trimmed());
+    if (!number)
+        return std::nullopt;
+    const double value = *number;
     // Converting a double beyond single precision to float is undefined, so far values go first.
     if (!std::isfinite(value) || std::fabs(value) > 2 * LargestPositionTwips)
         return std::nullopt;

@@ -1,5 +1,7 @@
 #include "setup/modSetupText.h"
 
+#include "core/modNumberText.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -12,11 +14,11 @@ std::optional<std::int32_t> TermLimitFromText(const QString &text)
     if (trimmed.isEmpty())
         return std::nullopt;
 
-    bool ok = false;
-    const double value = QLocale().toDouble(trimmed, &ok);
+    const std::optional<double> number = NumberFromText(QLocale(), trimmed);
     // The parser also knows "inf" and "nan", which are no limit anyone could mean.
-    if (!ok || !std::isfinite(value))
+    if (!number || !std::isfinite(*number))
         return std::nullopt;
+    const double value = *number;
 
     // The default rounding mode sends a tie to the even neighbour.
     const double rounded = std::nearbyint(value);

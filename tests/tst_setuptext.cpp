@@ -53,6 +53,8 @@ void tst_SetupText::termLimitFromText_data()
     QTest::newRow("tie to even smallest") << false << "-2147483648.5" << OptionalLimit(smallest);
     QTest::newRow("below smallest") << false << "-2147483649" << none;
     QTest::newRow("1e400") << false << "1e400" << none;
+    QTest::newRow("1e-400, too small for a double") << false << "1e-400" << OptionalLimit(0);
+    QTest::newRow("-1e-400") << false << "-1e-400" << OptionalLimit(0);
     QTest::newRow("blanks only") << false << "   " << none;
     QTest::newRow("sign only") << false << "-" << none;
     QTest::newRow("inf") << false << "inf" << none;
@@ -62,6 +64,8 @@ void tst_SetupText::termLimitFromText_data()
     QTest::newRow("comma: -3,5") << true << "-3,5" << OptionalLimit(-4);
     QTest::newRow("comma: 1e3") << true << "1e3" << OptionalLimit(1000);
     QTest::newRow("comma: 12a") << true << "12a" << none;
+    QTest::newRow("comma: -1,5e-400") << true << "-1,5e-400" << OptionalLimit(0);
+    QTest::newRow("comma: 1.5e-400") << true << "1.5e-400" << none;
 }
 
 void tst_SetupText::termLimitFromText()
