@@ -1,6 +1,5 @@
 #include "core/modGlobalsConstants.h"
-#include "core/modSubMain.h"
-#include "drill/modProblemGenerator.h"
+#include "core/modProblemGenerator.h"
 
 #include <benchmark/benchmark.h>
 

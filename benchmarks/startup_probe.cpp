@@ -1,5 +1,5 @@
+#include "app/modSubMain.h"
 #include "benchmarks/startupTiming.h"
-#include "core/modSubMain.h"
 
 #include <QApplication>
 

@@ -33,3 +33,32 @@ std::int32_t glTerm1 = 0;
 std::int32_t glTerm2 = 0;
 std::int32_t glResult = 0;
 std::int32_t glOperator = 0;
+
+void SetDefaultSettings()
+{
+    glTerm1Low = 1;
+    glTerm2Low = 1;
+    glTerm1High = 10;
+    glTerm2High = 10;
+
+    gbAdd = true;
+    gbAddPos = true;
+    gbShowAnswer = true;
+
+    gbAddZero = false;
+    gbAddNeg = false;
+    gbSub = false;
+    gbSubPos = false;
+    gbSubZero = false;
+    gbSubNeg = false;
+    gbMult = false;
+    gbMultPos = false;
+    gbMultNeg = false;
+    gbDiv = false;
+    gbDivPos = false;
+    gbDivNeg = false;
+    gbDivWhole = false;
+    gbDivFraction = false;
+
+    gsngWaitSeconds = 1.0f;
+}

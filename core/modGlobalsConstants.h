@@ -46,5 +46,9 @@ enum : std::int32_t {
     OperationDivide = 4,
 };
 
+// Sets every drill setting to its default. Main() calls it; tests call it to start from a clean
+// run.
+void SetDefaultSettings();
+
 // The application's name, used as its title, its settings store and its message box caption.
 inline constexpr char ApplicationName[] = "Tallywick";

@@ -1,12 +1,12 @@
 #include "setup/frmSetup.h"
 
-#include "core/Shape.h"
-#include "core/modAccessibility.h"
-#include "core/modAppearance.h"
-#include "core/modControls.h"
 #include "core/modGlobalsConstants.h"
-#include "core/modTwips.h"
-#include "core/modWindowPosition.h"
+#include "core/widgets/Shape.h"
+#include "core/widgets/modAccessibility.h"
+#include "core/widgets/modAppearance.h"
+#include "core/widgets/modControls.h"
+#include "core/widgets/modTwips.h"
+#include "core/widgets/modWindowPosition.h"
 #include "setup/modSetupText.h"
 
 #include <QApplication>

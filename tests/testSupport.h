@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
-#include "drill/modSleep.h"
+#include "core/modSleep.h"
+#include "core/widgets/modAppearance.h"
 #include "setup/frmSetup.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "core/modSubMain.h"
+#include "app/modSubMain.h"
 #include "drill/frmMain.h"
 #include "setup/frmSetup.h"
 

@@ -1,8 +1,9 @@
 #include "testSupport.h"
 
-#include "core/modAppearance.h"
-#include "core/modSubMain.h"
-#include "core/modTwips.h"
+#include "app/modSubMain.h"
+#include "core/modGlobalsConstants.h"
+#include "core/widgets/modAppearance.h"
+#include "core/widgets/modTwips.h"
 #include "drill/frmMain.h"
 
 #include <QFile>

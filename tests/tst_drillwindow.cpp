@@ -1,9 +1,9 @@
 #include "testSupport.h"
 
-#include "core/modMessageBox.h"
-#include "core/modSubMain.h"
+#include "app/modSubMain.h"
+#include "core/modProblemGenerator.h"
+#include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
-#include "drill/modProblemGenerator.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "testSupport.h"
 
-#include "core/modSubMain.h"
-#include "drill/modPrimeFactors.h"
-#include "drill/modProblemGenerator.h"
+#include "core/modGlobalsConstants.h"
+#include "core/modPrimeFactors.h"
+#include "core/modProblemGenerator.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "testSupport.h"
 
-#include "core/modSubMain.h"
-#include "drill/modProblemGenerator.h"
+#include "core/modGlobalsConstants.h"
+#include "core/modProblemGenerator.h"
 
 #include <cmath>
 #include <map>

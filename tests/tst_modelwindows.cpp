@@ -3,10 +3,10 @@
 // prints both and the actions that led to it, so the same command replays it.
 #include "testSupport.h"
 
-#include "core/modMessageBox.h"
-#include "core/modSubMain.h"
+#include "app/modSubMain.h"
+#include "core/modProblemGenerator.h"
+#include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
-#include "drill/modProblemGenerator.h"
 #include "setup/modSetupText.h"
 
 #include <QCheckBox>

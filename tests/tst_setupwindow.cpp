@@ -1,5 +1,5 @@
+#include "app/modSubMain.h"
 #include "core/modGlobalsConstants.h"
-#include "core/modSubMain.h"
 #include "drill/frmMain.h"
 #include "setup/frmSetup.h"
 

@@ -1,8 +1,9 @@
 #include "testSupport.h"
 
-#include "core/modSubMain.h"
-#include "core/modTwips.h"
-#include "core/modWindowPosition.h"
+#include "app/modSubMain.h"
+#include "core/modGlobalsConstants.h"
+#include "core/widgets/modTwips.h"
+#include "core/widgets/modWindowPosition.h"
 #include "drill/frmMain.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // small, brute force decides whether any acceptable pair exists.
 #include "fuzzSupport.h"
 
-#include "drill/modProblemGenerator.h"
+#include "core/modProblemGenerator.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -3,7 +3,7 @@
 // else gives nothing, so the window takes the default.
 #include "fuzzSupport.h"
 
-#include "core/modWindowPosition.h"
+#include "core/widgets/modWindowPosition.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/modMessageBox.h"
+#include "core/widgets/modMessageBox.h"
 
 #include "core/modGlobalsConstants.h"
 

@@ -1,9 +1,9 @@
-#include "drill/modAcceptablePairs.h"
+#include "core/modAcceptablePairs.h"
 
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
-#include "drill/modPrimeFactors.h"
-#include "drill/modRandom.h"
+#include "core/modPrimeFactors.h"
+#include "core/modRandom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/Shape.h"
+#include "core/widgets/Shape.h"
 
 #include <QPainter>
 

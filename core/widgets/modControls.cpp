@@ -1,7 +1,7 @@
-#include "core/modControls.h"
+#include "core/widgets/modControls.h"
 
-#include "core/Shape.h"
-#include "core/modTwips.h"
+#include "core/widgets/Shape.h"
+#include "core/widgets/modTwips.h"
 
 #include <QFont>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "drill/modProblemGenerator.h"
+#include "core/modProblemGenerator.h"
 
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"

@@ -1,4 +1,4 @@
-#include "drill/modRandom.h"
+#include "core/modRandom.h"
 
 #include <algorithm>
 #include <chrono>

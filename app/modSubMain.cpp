@@ -1,39 +1,10 @@
-#include "core/modSubMain.h"
+#include "app/modSubMain.h"
 
-#include "core/modAppearance.h"
 #include "core/modGlobalsConstants.h"
+#include "core/widgets/modAppearance.h"
 #include "drill/frmMain.h"
 
 #include <QApplication>
-
-void SetDefaultSettings()
-{
-    glTerm1Low = 1;
-    glTerm2Low = 1;
-    glTerm1High = 10;
-    glTerm2High = 10;
-
-    gbAdd = true;
-    gbAddPos = true;
-    gbShowAnswer = true;
-
-    gbAddZero = false;
-    gbAddNeg = false;
-    gbSub = false;
-    gbSubPos = false;
-    gbSubZero = false;
-    gbSubNeg = false;
-    gbMult = false;
-    gbMultPos = false;
-    gbMultNeg = false;
-    gbDiv = false;
-    gbDivPos = false;
-    gbDivNeg = false;
-    gbDivWhole = false;
-    gbDivFraction = false;
-
-    gsngWaitSeconds = 1.0f;
-}
 
 frmMain *Main()
 {

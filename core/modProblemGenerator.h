@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drill/modAcceptablePairs.h"
-#include "drill/modRandom.h"
+#include "core/modAcceptablePairs.h"
+#include "core/modRandom.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "core/modWindowPosition.h"
+#include "core/widgets/modWindowPosition.h"
 
 #include "core/modGlobalsConstants.h"
 #include "core/modNumberText.h"
-#include "core/modTwips.h"
+#include "core/widgets/modTwips.h"
 
 #include <QPoint>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "core/modAccessibility.h"
+#include "core/widgets/modAccessibility.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "drill/modSleep.h"
+#include "core/modSleep.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/modAppearance.h"
+#include "core/widgets/modAppearance.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "drill/modPrimeFactors.h"
+#include "core/modPrimeFactors.h"
 
 #include <algorithm>
 #include <bit>
