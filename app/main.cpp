@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,9 +37,21 @@ void releaseHeldMessages()
     heldMessages.clear();
 }
 
-// Qt ends in a fatal message, and so an abort with a core dump, when no platform can be opened:
-// an unset DISPLAY, an X server that is not there, a Wayland socket that is missing. Whatever the
-// platform, say plainly in one line what is wrong and how to get round it, and exit.
+// What the platforms say when their display server is not there: the X server of DISPLAY, or the
+// Wayland socket. Only these mean that no display can be opened.
+bool displayWasUnreachable()
+{
+    return std::any_of(heldMessages.cbegin(), heldMessages.cend(), [](const HeldMessage &message) {
+        return message.text.startsWith(QLatin1String("could not connect to display")) ||
+               message.text.startsWith(QLatin1String("Failed to create wl_display"));
+    });
+}
+
+// Qt ends in a fatal message, and so an abort with a core dump, when no platform can be opened.
+// Where the display server is not there (an unset DISPLAY, an X server that is not there, a
+// Wayland socket that is missing), say plainly in one line what is wrong and how to get round it.
+// Any other failure, such as a platform plugin that is missing or will not load, gets Qt's own
+// reasons and a line that sends nobody to xvfb-run. Either way, exit without a core dump.
 void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &context,
                                 const QString &text)
 {
@@ -46,15 +59,23 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
         heldMessages.append({type, QByteArray(context.category), text});
         return;
     }
-    // Someone who asked Qt for its reasons gets them, before the line.
-    if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
-        qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+    QByteArray line;
+    if (displayWasUnreachable()) {
+        // Someone who asked Qt for its reasons gets them, before the line.
+        if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
+            qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+            releaseHeldMessages();
+        QByteArray where =
+            describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY");
+        if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            where += ", " + describedVariable("QT_QPA_PLATFORM");
+        line = "tallywick: cannot open a display (" + where +
+               "); to run without one, use: xvfb-run tallywick\n";
+    } else {
         releaseHeldMessages();
-    QByteArray where = describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY");
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        where += ", " + describedVariable("QT_QPA_PLATFORM");
-    const QByteArray line = "tallywick: cannot open a display (" + where +
-                            "); to run without one, use: xvfb-run tallywick\n";
+        line = text.toLocal8Bit().trimmed() +
+               "\ntallywick: cannot start its windows; Qt's reason is above\n";
+    }
     std::fputs(line.constData(), stderr);
     std::fflush(stderr);
     std::_Exit(EXIT_FAILURE);
