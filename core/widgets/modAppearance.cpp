@@ -16,13 +16,6 @@
 
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace
 {
 
@@ -56,36 +49,16 @@ void useWindowsLineMetrics(uchar *font, qsizetype size)
 }
 
 // Adds one face of fonts-wine's Tahoma; a missing or unreadable file just leaves the system's
-// sans-serif in charge. The file is mapped rather than read, privately, so the one changed byte
-// costs one page and the rest is read from disk only as text needs it. The font database keeps
-// using the mapping, so it stays for the rest of the run.
+// sans-serif in charge. The file is read into memory, not mapped: a package upgrade that replaces
+// or truncates it while the program runs would turn a mapping's next read into SIGBUS.
 void addFallbackFace(const char *path)
 {
-#ifdef Q_OS_UNIX
-    const int descriptor = ::open(path, O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    struct stat status {
-    };
-    void *mapped = MAP_FAILED;
-    if (::fstat(descriptor, &status) == 0 && status.st_size > 0)
-        mapped = ::mmap(nullptr, std::size_t(status.st_size), PROT_READ | PROT_WRITE, MAP_PRIVATE,
-                        descriptor, 0);
-    ::close(descriptor);
-    if (mapped == MAP_FAILED)
-        return;
-    const qsizetype size = status.st_size;
-    useWindowsLineMetrics(static_cast<uchar *>(mapped), size);
-    QFontDatabase::addApplicationFontFromData(
-        QByteArray::fromRawData(static_cast<const char *>(mapped), size));
-#else
     QFile file(QString::fromLatin1(path));
     if (!file.open(QIODevice::ReadOnly))
         return;
     QByteArray font = file.readAll();
     useWindowsLineMetrics(reinterpret_cast<uchar *>(font.data()), font.size());
     QFontDatabase::addApplicationFontFromData(font);
-#endif
 }
 
 bool &boldFacePending()
