@@ -4,7 +4,7 @@
 
 # Every Debian package the program, its tests and its tools need, in one place.
 DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
-	desktop-file-utils appstream
+	desktop-file-utils appstream qt6-l10n-tools
 BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
@@ -23,7 +23,7 @@ FUZZ_TARGETS := termlimit storedposition generator
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench sanitize package fuzz clean
+.PHONY: run test build deps bench sanitize package fuzz translations clean
 
 run: build
 	./$(BUILD_DIR)/tallywick
@@ -34,6 +34,11 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WARNINGS_AS_ERRORS=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Brings translations/*.ts up to date with the texts in the code, for translators to fill in.
+translations: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYWICK_WARNINGS_AS_ERRORS=ON
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # Installs only the packages that are missing, so a machine that has them all needs no root.
 deps:

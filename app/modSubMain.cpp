@@ -1,5 +1,6 @@
 #include "app/modSubMain.h"
 
+#include "app/modTranslations.h"
 #include "core/modGlobalsConstants.h"
 #include "core/widgets/modAppearance.h"
 #include "drill/frmMain.h"
@@ -25,5 +26,7 @@ frmMain *StartApplication()
     // Lets the task bar match the window to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYWICK_APP_ID));
     LoadProgramFonts();
+    // Every caption is translated as its window is built.
+    LoadTranslations();
     return Main();
 }

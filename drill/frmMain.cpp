@@ -14,6 +14,7 @@
 #include "setup/frmSetup.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -22,17 +23,20 @@ namespace
 {
 
 // What the problem panel says while it shows no problem.
-const QString NoProblemSpoken = QStringLiteral("No problem shown");
+QString noProblemSpoken()
+{
+    return frmMain::tr("No problem shown");
+}
 
 // Sets a part of the problem and, beside its caption, the name a screen reader reads for it: what
 // the part is, then what it shows in words ("Operator: times").
-void ShowPart(QLabel *label, const char *part, const QString &caption,
+void ShowPart(QLabel *label, const QString &part, const QString &caption,
               const QString &spoken = QString())
 {
     SetAutoSizeCaption(label, caption);
     const QString words = spoken.isEmpty() ? caption : spoken;
-    label->setAccessibleName(words.isEmpty() ? QString::fromLatin1(part)
-                                             : QStringLiteral("%1: %2").arg(part, words));
+    //: A part of the problem and what it shows, as a screen reader says it: "Operator: times".
+    label->setAccessibleName(words.isEmpty() ? part : frmMain::tr("%1: %2").arg(part, words));
 }
 
 } // namespace
@@ -82,10 +86,10 @@ void frmMain::createControls()
     lblTerm2 = addLabel("lblTerm2", 2000, 2160, 2000, 1155, numberFont, Qt::AlignRight);
     lblTerm1 = addLabel("lblTerm1", 2000, 1080, 2000, 1155, numberFont, Qt::AlignRight);
 
-    cmdSetup = AddButton(this, "cmdSetup", "Setup", 5760, 3600, 975, 495, buttonFont);
+    cmdSetup = AddButton(this, "cmdSetup", tr("Setup"), 5760, 3600, 975, 495, buttonFont);
     cmdNewProblem =
-        AddButton(this, "cmdNewProblem", "New Problem", 5520, 1080, 1500, 1575, newProblemFont);
-    cmdQuit = AddButton(this, "cmdQuit", "Quit", 5760, 4320, 975, 495, buttonFont);
+        AddButton(this, "cmdNewProblem", tr("New Problem"), 5520, 1080, 1500, 1575, newProblemFont);
+    cmdQuit = AddButton(this, "cmdQuit", tr("Quit"), 5760, 4320, 975, 495, buttonFont);
 
     setTabOrder(cmdSetup, cmdNewProblem);
     setTabOrder(cmdNewProblem, cmdQuit);
@@ -96,8 +100,8 @@ void frmMain::exposeToScreenReaders()
 {
     // The problem panel announces each problem, and its result once revealed; the problem reads
     // top term, operator, bottom term, result, and the shapes and the rule stay out of the way.
-    MakeAnnouncer(Box48, NoProblemSpoken);
-    lblOperator->setAccessibleName(QStringLiteral("Operator"));
+    MakeAnnouncer(Box48, noProblemSpoken());
+    lblOperator->setAccessibleName(tr("Operator"));
     SetAccessibleChildren(this, {Box48, lblTerm1, lblOperator, lblTerm2, lblResult, cmdNewProblem,
                                  cmdSetup, cmdQuit});
 }
@@ -147,7 +151,7 @@ void frmMain::cmdNewProblem_Click()
         DisplayProblem();
     } else {
         // Nothing fits the settings: show no problem at all rather than a stale sign.
-        ShowPart(lblOperator, "Operator", QString());
+        ShowPart(lblOperator, tr("Operator"), QString());
     }
 }
 
@@ -174,20 +178,21 @@ void frmMain::cmdSetup_Click()
 
 void frmMain::ClearProblem()
 {
-    ShowPart(lblTerm1, "Top term", QString());
-    ShowPart(lblTerm2, "Bottom term", QString());
-    ShowPart(lblResult, "Result", QString());
-    Box48->setAccessibleName(NoProblemSpoken);
+    ShowPart(lblTerm1, tr("Top term"), QString());
+    ShowPart(lblTerm2, tr("Bottom term"), QString());
+    ShowPart(lblResult, tr("Result"), QString());
+    Box48->setAccessibleName(noProblemSpoken());
 }
 
 void frmMain::DisplayProblem()
 {
     const Operation *operation = FindOperation(glOperator);
-    const QString word = operation ? QString::fromLatin1(operation->word) : QString();
-    ShowPart(lblTerm1, "Top term", QString::number(glTerm1));
-    ShowPart(lblTerm2, "Bottom term", QString::number(glTerm2));
-    ShowPart(lblOperator, "Operator", operation ? QString::fromLatin1(operation->sign) : QString(),
-             word);
+    const QString word =
+        operation ? QCoreApplication::translate("Operation", operation->word) : QString();
+    ShowPart(lblTerm1, tr("Top term"), QString::number(glTerm1));
+    ShowPart(lblTerm2, tr("Bottom term"), QString::number(glTerm2));
+    ShowPart(lblOperator, tr("Operator"),
+             operation ? QString::fromLatin1(operation->sign) : QString(), word);
     const QString problem = QStringLiteral("%1 %2 %3").arg(glTerm1).arg(word).arg(glTerm2);
     // A screen reader cannot ask about the window while the wait holds the thread, so it speaks
     // this only when the wait is over, together with the result.
@@ -198,8 +203,9 @@ void frmMain::DisplayProblem()
     // Paint now, without handling input, so the problem is on screen during the wait.
     repaint();
     Sleep(gsngWaitSeconds);
-    ShowPart(lblResult, "Result", QString::number(glResult));
-    Announce(Box48, QStringLiteral("%1 equals %2").arg(problem).arg(glResult));
+    ShowPart(lblResult, tr("Result"), QString::number(glResult));
+    //: The problem as a screen reader says it, then its result: "7 plus 5 equals 12".
+    Announce(Box48, tr("%1 equals %2").arg(problem).arg(glResult));
 }
 
 bool frmMain::GenerateProblem()
@@ -208,12 +214,13 @@ bool frmMain::GenerateProblem()
     case GenerateOutcome::Drawn:
         return true;
     case GenerateOutcome::InvalidOperator:
+        // Names the code that failed, for a bug report; it is not translated.
         ShowMessage(this, QStringLiteral("CASE ELSE in GenerateProblem"));
         return true;
     case GenerateOutcome::NothingFits:
-        ShowMessage(this, QStringLiteral("No problem fits the current settings.\n\n"
-                                         "Open Setup and allow more kinds of result for the "
-                                         "included operations, or change the term limits."));
+        ShowMessage(this, tr("No problem fits the current settings.\n\n"
+                             "Open Setup and allow more kinds of result for the included "
+                             "operations, or change the term limits."));
         return false;
     }
     return false;

@@ -2,7 +2,9 @@
 
 #include "core/modGlobalsConstants.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -19,7 +21,11 @@ void ShowMessage(QWidget *parent, const QString &text)
         messageHandler()(text);
         return;
     }
-    QMessageBox::information(parent, QString::fromLatin1(ApplicationName), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(ApplicationName), text,
+                    QMessageBox::Ok, parent);
+    // The button's word is the program's own, so it needs none of Qt's translations.
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("ShowMessage", "OK"));
+    box.exec();
 }
 
 void SetMessageHandler(MessageHandler handler)

@@ -1,0 +1,46 @@
+#include "app/modTranslations.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+namespace
+{
+
+// As gettext does, the C and POSIX locales mean the program's own English whatever LANGUAGE
+// lists; Qt would read LANGUAGE even then.
+bool messagesInCLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return value == "C" || value == "POSIX";
+    }
+    return false;
+}
+
+} // namespace
+
+QString TranslationFile(const QString &language)
+{
+    return QStringLiteral(":/i18n/tallywick_%1.qm").arg(language);
+}
+
+void LoadTranslations()
+{
+    if (messagesInCLocale())
+        return;
+    for (QString language : QLocale::system().uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        // English is the source: a user who lists it before another language gets it.
+        if (language == QLatin1String("C") || language == QLatin1String("en") ||
+            language.startsWith(QLatin1String("en_")))
+            return;
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(TranslationFile(language))) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+        delete translator;
+    }
+}
