@@ -33,7 +33,7 @@ if(NOT result EQUAL 0 OR NOT output STREQUAL "")
     message(FATAL_ERROR "desktop-file-validate ${desktop}:\n${output}")
 endif()
 set(metainfo "${root}/share/metainfo/${APP_ID}.metainfo.xml")
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --no-color "${metainfo}"
+execute_process(COMMAND ${APPSTREAMCLI} validate --pedantic --no-net --no-color "${metainfo}"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0 OR output MATCHES "(^|\n)[EW]:")
     message(FATAL_ERROR "appstreamcli validate ${metainfo}:\n${output}")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/modTranslations.h"
 #include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
 #include "core/modSleep.h"
@@ -27,6 +28,7 @@ struct HeadlessRun {
         QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
         QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
         LoadProgramFonts();
+        LoadTranslations();
     }
 
     // Runs before the application exists, which reads the platform and the store's folder.

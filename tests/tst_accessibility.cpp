@@ -54,8 +54,11 @@ double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// What the drill window says for each operator sign, by operation code.
-const char *const OperatorWords[] = {"", "plus", "minus", "times", "divided by"};
+// What the drill window says for each operator sign, in the language the test runs in.
+QString operatorWord(std::int32_t code)
+{
+    return QCoreApplication::translate("Operation", FindOperation(code)->word);
+}
 
 } // namespace
 
@@ -162,7 +165,7 @@ void tst_Accessibility::everyStopIsNamedOnce()
     for (const auto &[object, name] : spoken) {
         if (QWidget *control = window->findChild<QWidget *>(QString::fromLatin1(object)))
             QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name),
-                     QString::fromLatin1(name));
+                     QCoreApplication::translate(setup ? "frmSetup" : "frmMain", name));
     }
 }
 
@@ -199,16 +202,16 @@ void tst_Accessibility::problemReadsInOrderAndIsAnnounced()
     pressNewProblem();
 
     const QString problem =
-        QStringLiteral("%1 %2 %3").arg(glTerm1).arg(OperatorWords[operation]).arg(glTerm2);
-    const QString solved = problem + QStringLiteral(" equals %1").arg(glResult);
+        QStringLiteral("%1 %2 %3").arg(glTerm1).arg(operatorWord(operation)).arg(glTerm2);
+    const QString solved =
+        QCoreApplication::translate("frmMain", "%1 equals %2").arg(problem).arg(glResult);
     QCOMPARE(duringTheWait, reveal ? problem : QString());
     QCOMPARE(notification->text(QAccessible::Name), reveal ? solved : problem);
 
     // Walked in order, the labels read top term, operator, bottom term, result; each name says
     // what the label is and ends with what it shows.
     const QStringList order = {"lblTerm1", "lblOperator", "lblTerm2", "lblResult"};
-    const QStringList shown = {QString::number(glTerm1),
-                               QString::fromLatin1(OperatorWords[operation]),
+    const QStringList shown = {QString::number(glTerm1), operatorWord(operation),
                                QString::number(glTerm2), QString::number(glResult)};
     QStringList read;
     for (QAccessibleInterface *node : tree(m_drill)) {
@@ -241,7 +244,7 @@ void tst_Accessibility::waitIsSpokenInSeconds()
         scroll->setValue(position);
         QCOMPARE(value->currentValue().toDouble(), position / 10.0);
         QCOMPARE(node->text(QAccessible::Description),
-                 position == 10 ? QStringLiteral("second") : QStringLiteral("seconds"));
+                 textOf(setup, QStringLiteral("lblSeconds")).toLower());
     }
     // A screen reader setting the value moves the wait too.
     value->setCurrentValue(2.5);
