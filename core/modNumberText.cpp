@@ -10,9 +10,10 @@
 namespace
 {
 
-// The text with the number format's own sign, separator, exponent and digit characters spelt as
-// C spells them, so that one pattern recognises a plain decimal number in any format. Any other
-// character, such as a group separator, becomes one that no number holds.
+// The text with the number format's own sign, separator, exponent and digit characters, and the
+// ASCII and Unicode ones QLocale also takes in any format, spelt as C spells them, so that one
+// pattern recognises a plain decimal number in any format. Any other character, such as a group
+// separator, becomes one that no number holds.
 QString inCForm(const QLocale &locale, const QString &text)
 {
     const std::pair<QString, QChar> symbols[] = {
@@ -36,8 +37,13 @@ QString inCForm(const QLocale &locale, const QString &text)
         }
         const QChar character = text.at(at++);
         const int digit = zero.size() == 1 ? character.unicode() - zero.at(0).unicode() : -1;
-        if (character >= u'0' && character <= u'9')
+        // QLocale reads these in every number format, beside the format's own characters.
+        if ((character >= u'0' && character <= u'9') || character == u'-' || character == u'+')
             cForm += character;
+        else if (character == u'\u2212')
+            cForm += u'-';
+        else if (character == u'E')
+            cForm += u'e';
         else if (digit >= 0 && digit <= 9)
             cForm += QChar(u'0' + digit);
         else

@@ -28,6 +28,7 @@ private slots:
 
     void termLimitFromText_data();
     void termLimitFromText();
+    void tinyNumberIsZeroInEveryFormat();
     void waitSecondsText_data();
     void waitSecondsText();
     void everyPositionComesBackFromItsWait();
@@ -78,6 +79,16 @@ void tst_SetupText::termLimitFromText()
     // Whatever is taken over shows again as text that reads back as the same limit.
     if (limit)
         QCOMPARE(TermLimitFromText(TermLimitText(*limit)), limit);
+}
+
+void tst_SetupText::tinyNumberIsZeroInEveryFormat()
+{
+    // As QLocale does, beside a format's own signs, take ASCII ones and the Unicode minus.
+    for (const char *name : {"fi_FI", "nb_NO", "sv_SE", "he_IL", "ar_EG", "de_DE"}) {
+        QLocale::setDefault(QLocale(QLatin1String(name)));
+        for (const char16_t *text : {u"1E-400", u"-1E-400", u"+1E-400", u"\u22121E\u2212400"})
+            QVERIFY2(TermLimitFromText(QString::fromUtf16(text)) == OptionalLimit(0), name);
+    }
 }
 
 void tst_SetupText::waitSecondsText_data()
