@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds and runs every test headless
 
 # Every Debian package the program, its tests and its tools need, in one place.
-DEBIAN_PACKAGES := build-essential cmake qt6-base-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
+DEBIAN_PACKAGES := build-essential cmake qt6-base-dev qt6-base-private-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
 	desktop-file-utils appstream qt6-l10n-tools
 BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
