@@ -19,7 +19,7 @@ if(NOT result EQUAL 0)
 endif()
 set(root "${SCRATCH}/usr")
 
-foreach(file bin/tallywick share/man/man6/tallywick.6)
+foreach(file bin/tallywick share/man/man1/tallywick.1)
     if(NOT EXISTS "${root}/${file}")
         message(FATAL_ERROR "not installed: /usr/${file}")
     endif()

@@ -169,11 +169,12 @@ void tst_VersionRecord::fixedVersion()
     QVERIFY(!version.isEmpty());
     const qsizetype fixed = version.indexOf(QByteArray::fromHex("bd04effe"));
     QVERIFY(fixed > 0);
-    QCOMPARE(dword(version, fixed + 8), 0x00010000u);  // file version 1.0
-    QCOMPARE(dword(version, fixed + 12), 0x00000000u); // .0.0
-    QCOMPARE(dword(version, fixed + 16), 0x00010000u); // product version 1.0
-    QCOMPARE(dword(version, fixed + 20), 0x00000000u); // .0.0
-    QCOMPARE(dword(version, fixed + 36), 0x1u);        // an application
+    const quint32 project[] = {TALLYWICK_VERSION_WORDS}; // major, minor, patch, tweak
+    for (const int at : {8, 16}) {                       // the file's version, the product's
+        QCOMPARE(dword(version, fixed + at), project[0] << 16 | project[1]);
+        QCOMPARE(dword(version, fixed + at + 4), project[2] << 16 | project[3]);
+    }
+    QCOMPARE(dword(version, fixed + 36), 0x1u); // an application
 }
 
 void tst_VersionRecord::strings_data()
@@ -181,10 +182,8 @@ void tst_VersionRecord::strings_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("FileVersion") << "FileVersion"
-                                 << "1.00";
-    QTest::newRow("ProductVersion") << "ProductVersion"
-                                    << "1.00";
+    QTest::newRow("FileVersion") << "FileVersion" << TALLYWICK_VERSION_TEXT;
+    QTest::newRow("ProductVersion") << "ProductVersion" << TALLYWICK_VERSION_TEXT;
     QTest::newRow("ProductName") << "ProductName"
                                  << "Tallywick";
     QTest::newRow("InternalName") << "InternalName"
