@@ -5,9 +5,14 @@
 #include <QProcess>
 #include <QtEndian>
 
-// Compiles the executable's Windows resource script with a cross windres where one is installed,
-// and reads the compiled resources back, so a broken script or a wrong fact fails here and not
-// only on a Windows build machine.
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+// The executable's Windows resources. A Windows build reads them from the built executable with
+// the system's own readers. Elsewhere the resource script is compiled with a cross windres where
+// one is installed and the compiled resources are read back, so a broken script or a wrong fact
+// fails on the build machine too, where that windres runs.
 
 namespace
 {
@@ -33,8 +38,8 @@ qsizetype align4(qsizetype at)
 }
 
 // A compiled resource file: entries of a header (sizes, type, name, flags) and data, each aligned
-// to four bytes.
-QList<Resource> readResources(const QByteArray &bytes)
+// to four bytes. Only the script's check reads one.
+[[maybe_unused]] QList<Resource> readResources(const QByteArray &bytes)
 {
     QList<Resource> resources;
     qsizetype at = 0;
@@ -117,6 +122,21 @@ private:
     QList<Resource> m_resources;
 };
 
+#ifdef Q_OS_WIN
+void tst_VersionRecord::initTestCase()
+{
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/" TALLYWICK_EXE);
+    const auto *file = reinterpret_cast<const wchar_t *>(path.utf16());
+    QByteArray version(GetFileVersionInfoSizeW(file, nullptr), '\0');
+    QVERIFY2(GetFileVersionInfoW(file, 0, DWORD(version.size()), version.data()), qPrintable(path));
+    m_resources.append({16, version.left(word(version, 0))});
+    HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HRSRC icon = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    QVERIFY(icon);
+    const auto *bytes = static_cast<const char *>(LockResource(LoadResource(module, icon)));
+    m_resources.append({14, QByteArray(bytes, SizeofResource(module, icon))});
+}
+#else
 void tst_VersionRecord::initTestCase()
 {
     const QString windres = QStringLiteral(TALLYWICK_WINDRES);
@@ -147,6 +167,7 @@ void tst_VersionRecord::initTestCase()
     QVERIFY(file.open(QIODevice::ReadOnly));
     m_resources = readResources(file.readAll());
 }
+#endif
 
 QByteArray tst_VersionRecord::resourceOfType(int type)
 {
@@ -184,12 +205,9 @@ void tst_VersionRecord::strings_data()
 
     QTest::newRow("FileVersion") << "FileVersion" << TALLYWICK_VERSION_TEXT;
     QTest::newRow("ProductVersion") << "ProductVersion" << TALLYWICK_VERSION_TEXT;
-    QTest::newRow("ProductName") << "ProductName"
-                                 << "Tallywick";
-    QTest::newRow("InternalName") << "InternalName"
-                                  << "Tallywick";
-    QTest::newRow("OriginalFilename") << "OriginalFilename"
-                                      << "Tallywick.exe";
+    QTest::newRow("ProductName") << "ProductName" << TALLYWICK_PRODUCT_NAME;
+    QTest::newRow("InternalName") << "InternalName" << TALLYWICK_PRODUCT_NAME;
+    QTest::newRow("OriginalFilename") << "OriginalFilename" << TALLYWICK_PRODUCT_NAME ".exe";
 }
 
 void tst_VersionRecord::strings()
@@ -221,10 +239,6 @@ void tst_VersionRecord::onlyTheGivenStrings()
     strings.sort();
     QCOMPARE(strings, (QStringList{"FileVersion", "InternalName", "OriginalFilename", "ProductName",
                                    "ProductVersion"}));
-    // The record and the running program state the same version.
-    QCOMPARE(text(values.value(QStringLiteral("VS_VERSION_INFO/StringFileInfo/040904B0/"
-                                              "ProductVersion"))),
-             QStringLiteral(TALLYWICK_VERSION_TEXT));
 }
 
 void tst_VersionRecord::translation()
