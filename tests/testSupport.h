@@ -5,6 +5,7 @@
 #include "core/modOperations.h"
 #include "core/modSleep.h"
 #include "core/widgets/modAppearance.h"
+#include "core/widgets/modSettingsStore.h"
 #include "setup/frmSetup.h"
 
 #include <QAbstractButton>
@@ -20,16 +21,22 @@
 #include <cstdint>
 #include <functional>
 
-// A headless run against a settings store in a temporary folder, so no test or fuzz target ever
-// reads or writes the real user's window positions.
+// A headless run against a settings store of its own, so no test or fuzz target ever reads or
+// writes the real user's window positions: a file in a temporary folder, and where the store is
+// one the user's programs share (the registry), the run's own application name, removed at the end.
 struct HeadlessRun {
     HeadlessRun(int &argc, char **argv) : application(argc, argv)
     {
-        QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
+        QApplication::setApplicationName(QStringLiteral("%1 test %2")
+                                             .arg(QLatin1String(ApplicationName),
+                                                  QString::number(QApplication::applicationPid())));
         QApplication::setOrganizationName(QString::fromLatin1(ApplicationName));
         LoadProgramFonts();
         LoadTranslations();
     }
+    ~HeadlessRun() { OpenSettingsStore().clear(); }
+    HeadlessRun(const HeadlessRun &) = delete;
+    HeadlessRun &operator=(const HeadlessRun &) = delete;
 
     // Runs before the application exists, which reads the platform and the store's folder.
     static bool useTemporaryStore(const QTemporaryDir &folder)
@@ -56,11 +63,10 @@ struct HeadlessRun {
         return QTest::qExec(&test, argc, argv);                                                    \
     }
 
-// The program's settings store, which every suite keeps in a temporary folder.
+// The program's settings store, which every suite keeps apart from the user's.
 inline QSettings store()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
+    return OpenSettingsStore();
 }
 
 // The control of a window with this object name. A missing one ends the run: every later check

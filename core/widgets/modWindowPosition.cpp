@@ -1,11 +1,10 @@
 #include "core/widgets/modWindowPosition.h"
 
-#include "core/modGlobalsConstants.h"
 #include "core/modNumberText.h"
+#include "core/widgets/modSettingsStore.h"
 #include "core/widgets/modTwips.h"
 
 #include <QPoint>
-#include <QSettings>
 #include <QWidget>
 
 #include <cmath>
@@ -17,22 +16,16 @@ namespace
 // Window systems keep screen coordinates in 16 bits; anything beyond cannot be a real position.
 constexpr double LargestPositionTwips = 32767.0 * TwipsPerPixel;
 
-QSettings openStore()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(ApplicationName), QString::fromLatin1(ApplicationName));
-}
-
 // Where a window was put from the store, in twips and in pixels. A window that has not moved
 // writes back the twips it came from rather than its pixels times 15, so a position that is not a
 // whole number of pixels, the default 100 among them, does not drift at every close.
 constexpr char RestoredTwips[] = "tallywickRestoredTwips";
 constexpr char RestoredPixels[] = "tallywickRestoredPixels";
 
-int readPosition(QSettings &store, const QString &key)
+int readPosition(const QString &section, const QString &key)
 {
-    const QVariant stored = store.value(key, FormatStoredPosition(DefaultPositionTwips));
-    return ParseStoredPosition(stored.toString()).value_or(DefaultPositionTwips);
+    const std::optional<QString> stored = ReadStoredText(section, key);
+    return (stored ? ParseStoredPosition(*stored) : std::nullopt).value_or(DefaultPositionTwips);
 }
 
 } // namespace
@@ -63,11 +56,9 @@ QString FormatStoredPosition(int positionTwips)
 
 void RestoreWindowPosition(QWidget *window, const QString &section)
 {
-    QSettings store = openStore();
-    store.beginGroup(section);
-    const int top = readPosition(store, QStringLiteral("Top"));
+    const int top = readPosition(section, QStringLiteral("Top"));
     window->move(window->pos().x(), twips(top));
-    const int left = readPosition(store, QStringLiteral("Left"));
+    const int left = readPosition(section, QStringLiteral("Left"));
     window->move(twips(left), window->pos().y());
     window->setProperty(RestoredTwips, QPoint(left, top));
     window->setProperty(RestoredPixels, window->pos());
@@ -80,9 +71,6 @@ void SaveWindowPosition(const QWidget *window, const QString &section)
         unmoved && window->property(RestoredTwips).isValid()
             ? window->property(RestoredTwips).toPoint()
             : QPoint(pixelsToTwips(window->pos().x()), pixelsToTwips(window->pos().y()));
-    QSettings store = openStore();
-    store.beginGroup(section);
-    store.setValue(QStringLiteral("Top"), FormatStoredPosition(position.y()));
-    store.setValue(QStringLiteral("Left"), FormatStoredPosition(position.x()));
-    store.sync();
+    WriteStoredTexts(section, {{QStringLiteral("Top"), FormatStoredPosition(position.y())},
+                               {QStringLiteral("Left"), FormatStoredPosition(position.x())}});
 }
