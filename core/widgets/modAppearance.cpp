@@ -1,7 +1,8 @@
 #include "core/widgets/modAppearance.h"
 
+#include "core/widgets/modTahomaFace.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -14,52 +15,10 @@
 #include <QWindow>
 #include <QtEndian>
 
-#include <cstring>
-
 namespace
 {
 
 const QString TahomaFamily = QStringLiteral("Tahoma");
-
-// Debian's fonts-wine ships metric-compatible Tahoma faces that fontconfig does not list.
-const char *const FallbackTahomaFiles[] = {
-    "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
-};
-
-// These faces ask for their typographic line metrics, which make a line of text a fifth shorter
-// than the Windows line metrics the same file also carries and the layout was drawn with.
-// Clearing that request (bit 7 of fsSelection in the OS/2 table) makes Qt use the Windows ones.
-void useWindowsLineMetrics(uchar *font, qsizetype size)
-{
-    auto readU16 = [font](qsizetype at) { return quint16((font[at] << 8) | font[at + 1]); };
-    auto readU32 = [&](qsizetype at) { return (quint32(readU16(at)) << 16) | readU16(at + 2); };
-    if (size < 12)
-        return;
-    const int tables = readU16(4);
-    for (int i = 0; i < tables && 12 + 16 * (i + 1) <= size; ++i) {
-        const qsizetype record = 12 + 16 * i;
-        if (std::memcmp(font + record, "OS/2", 4) != 0)
-            continue;
-        const qsizetype fsSelection = qsizetype(readU32(record + 8)) + 62;
-        if (fsSelection + 1 < size)
-            font[fsSelection + 1] &= ~0x80;
-        break;
-    }
-}
-
-// Adds one face of fonts-wine's Tahoma; a missing or unreadable file just leaves the system's
-// sans-serif in charge. The file is read into memory, not mapped: a package upgrade that replaces
-// or truncates it while the program runs would turn a mapping's next read into SIGBUS.
-void addFallbackFace(const char *path)
-{
-    QFile file(QString::fromLatin1(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QByteArray font = file.readAll();
-    useWindowsLineMetrics(reinterpret_cast<uchar *>(font.data()), font.size());
-    QFontDatabase::addApplicationFontFromData(font);
-}
 
 bool &boldFacePending()
 {
@@ -128,7 +87,7 @@ void LoadProgramFonts()
 {
     const bool missing = !QFontDatabase::families().contains(TahomaFamily, Qt::CaseInsensitive);
     if (missing)
-        addFallbackFace(FallbackTahomaFiles[0]);
+        AddTahomaFace(false);
     // Only the Setup window uses the bold face, so it is read when a bold Tahoma is first asked
     // for, not before the drill window's first frame.
     boldFacePending() = missing;
@@ -138,7 +97,7 @@ QFont TahomaFont(qreal pointSize, bool bold)
 {
     if (bold && boldFacePending()) {
         boldFacePending() = false;
-        addFallbackFace(FallbackTahomaFiles[1]);
+        AddTahomaFace(true);
     }
     QFont font(TahomaFamily);
     font.setStyleHint(QFont::SansSerif);
