@@ -1,3 +1,4 @@
+#include "app/modStartupFailure.h"
 #include "app/modSubMain.h"
 
 #include <QApplication>
@@ -5,8 +6,6 @@
 #include <QList>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace
 {
@@ -76,9 +75,7 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
         line = text.toLocal8Bit().trimmed() +
                "\ntallywick: cannot start its windows; Qt's reason is above\n";
     }
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
-    std::_Exit(EXIT_FAILURE);
+    ReportStartupFailure(line);
 }
 
 } // namespace
