@@ -1,22 +1,21 @@
 #include "drill/frmMain.h"
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 // The CPU time the drill window's reveal wait costs: the longest wait the Setup window allows,
-// measured with getrusage around frmMain::Sleep.
+// measured with the process's CPU clock around frmMain::Sleep (on Windows, mingw's runtime reads
+// that clock from the system's process times).
 
 namespace
 {
 
 double cpuSeconds()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return double(used.tv_sec) + double(used.tv_nsec) / 1e9;
 }
 
 } // namespace
