@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>New Problem</source>
-        <translation>Nuovo calcolo</translation>
+        <translation>Altro calcolo</translation>
     </message>
     <message>
         <source>Quit</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>New Problem</source>
-        <translation>Nowe zadanie</translation>
+        <translation>Następny</translation>
     </message>
     <message>
         <source>Quit</source>
