@@ -4,7 +4,7 @@
 
 # Every Debian package the program, its tests and its tools need, in one place.
 DEBIAN_PACKAGES := build-essential cmake qt6-base-dev qt6-base-private-dev libgl-dev fonts-wine binutils-mingw-w64-x86-64 xvfb xauth \
-	desktop-file-utils appstream qt6-l10n-tools
+	desktop-file-utils appstream qt6-l10n-tools qt6-translations-l10n
 BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

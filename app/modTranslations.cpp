@@ -1,6 +1,7 @@
 #include "app/modTranslations.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -16,6 +17,15 @@ bool messagesInCLocale()
         if (!value.isEmpty())
             return value == "C" || value == "POSIX";
     }
+    return false;
+}
+
+bool install(const QString &file, const QString &folder = QString())
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(file, folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
     return false;
 }
 
@@ -36,11 +46,12 @@ void LoadTranslations()
         if (language == QLatin1String("C") || language == QLatin1String("en") ||
             language.startsWith(QLatin1String("en_")))
             return;
-        auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(TranslationFile(language))) {
-            QCoreApplication::installTranslator(translator);
+        if (install(TranslationFile(language))) {
+            // The term boxes' context menu is Qt's own, translated where Qt's translations are
+            // installed (Debian's qt6-translations-l10n).
+            install(QStringLiteral("qtbase_") + language,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
         }
-        delete translator;
     }
 }
