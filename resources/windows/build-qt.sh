@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Builds a static Qt for 64-bit Windows from Debian's own qt6-base source, once, and prints the
+# folder it is installed in. Debian ships no Qt for MinGW, and the program must link the same Qt
+# 6.4 it is tested against on Linux, so the source is the very version of the installed
+# qt6-base-dev, and that Qt serves as the host Qt (moc, rcc, uic).
+#
+# The result is kept outside the tree, under
+#   ${TALLYWICK_WINQT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tallywick/winqt}/<version>-<hash>
+# where <hash> covers the configure line and the toolchain file, so a change to either builds a
+# new Qt beside the old one. A build goes to a scratch folder and is moved into place only when
+# complete, so an interrupted run leaves nothing that a later run would take for a finished Qt.
+#
+# Progress goes to stderr and to a log beside the cache; stdout is only the installed folder.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain="$here/mingw-w64.cmake"
+cache=${TALLYWICK_WINQT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tallywick/winqt}
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
+triple=x86_64-w64-mingw32
+
+say() { echo "build-qt: $*" >&2; }
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null) || {
+    say "qt6-base-dev is not installed; the Windows Qt is built from its exact source version"
+    exit 1
+}
+
+# Everything not needed by a Widgets program is left out, which halves the build. Two flags are
+# not obvious: Debian's source drops the Wintab headers that tablet events need, and turning off
+# all of Direct2D (rather than only its 1.1 paint engine) breaks the DirectWrite font database.
+configure_args=(
+    -xplatform win32-g++ -release -static -static-runtime
+    -nomake examples -nomake tests
+    -no-opengl -no-dbus -no-pkg-config -no-zstd
+    -no-feature-sql -no-feature-network -no-feature-xml -no-feature-printsupport
+    -no-feature-concurrent -no-feature-vulkan -no-feature-jpeg
+    -no-feature-tabletevent -no-feature-direct2d1_1
+    -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype
+)
+key_hash=$( { printf '%s\n' "${configure_args[@]}"; cat "$toolchain"; } | sha256sum | cut -c1-12)
+key="${version//[^A-Za-z0-9.+-]/_}-$key_hash"
+prefix="$cache/$key"
+
+if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    say "reusing $prefix"
+    echo "$prefix"
+    exit 0
+fi
+
+mkdir -p "$cache"
+# One build of a key at a time; a second run waits and then reuses the first one's Qt.
+exec 5>"$cache/$key.lock"
+flock 5
+if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    say "reusing $prefix"
+    echo "$prefix"
+    exit 0
+fi
+# A failed build's scratch folder is kept for its log and objects until the next attempt.
+rm -rf "$cache/.work-$key-"*
+log="$cache/$key.log"
+work=$(mktemp -d "$cache/.work-$key-XXXXXX")
+trap 'status=$?; [ $status -eq 0 ] && rm -rf "$work"; [ $status -eq 0 ] || say "failed, see $log"' EXIT
+say "building Qt $version for Windows in $work (log: $log); this takes 20 to 40 minutes"
+exec 4>&1 3>&2 1>"$log" 2>&1
+step() { echo "build-qt: $*" >&3; echo "=== $*"; }
+
+# The source, fetched with apt through a private list so nothing is written to /etc/apt. The
+# downloaded files are kept so another configure line does not fetch them again.
+src_cache="$cache/source/$version"
+if ! ls "$src_cache"/qt6-base_*.dsc >/dev/null 2>&1; then
+    step "fetching the source of qt6-base $version"
+    apt_dir="$work/apt"
+    mkdir -p "$apt_dir/parts" "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial"
+    keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    cat >"$apt_dir/sources.list" <<EOF
+deb-src [signed-by=$keyring] http://deb.debian.org/debian bookworm main
+deb-src [signed-by=$keyring] http://deb.debian.org/debian bookworm-updates main
+deb-src [signed-by=$keyring] http://deb.debian.org/debian-security bookworm-security main
+EOF
+    apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/parts"
+              -o "Dir::State=$apt_dir/state" -o "Dir::Cache=$apt_dir/cache"
+              -o "Debug::NoLocking=1" -o "APT::Sandbox::User=$(id -un)")
+    apt-get "${apt_opts[@]}" update
+    mkdir -p "$work/download"
+    (cd "$work/download" && apt-get "${apt_opts[@]}" source --download-only "qt6-base=$version")
+    mkdir -p "$(dirname "$src_cache")"
+    rm -rf "$src_cache.partial"
+    mv "$work/download" "$src_cache.partial"
+    mv "$src_cache.partial" "$src_cache"
+fi
+
+step "unpacking"
+dpkg-source --no-check -x "$src_cache"/qt6-base_*.dsc "$work/src"
+
+step "configuring"
+mkdir -p "$work/build"
+cd "$work/build"
+"$work/src/configure" -prefix "$prefix" -qt-host-path /usr "${configure_args[@]}" -- \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+
+step "building with $jobs jobs"
+cmake --build . --parallel "$jobs"
+
+step "installing"
+DESTDIR="$work/dest" cmake --install .
+staged="$work/dest$prefix"
+# What Qt's licence asks to go with a program that links it statically: its licence texts and the
+# copyright file that names the licence of each part (zlib, libpng, PCRE2, HarfBuzz, FreeType...).
+mkdir -p "$staged/share/qt-licenses"
+cp "$work/src"/LICENSES/*.txt "$staged/share/qt-licenses/"
+cp "$work/src/debian/copyright" "$staged/share/qt-licenses/qt6-base-copyright.txt"
+echo "$version" >"$staged/share/qt-licenses/qt6-base-version.txt"
+cp "$toolchain" "$staged/lib/cmake/$triple.cmake"
+
+mv "$staged" "$prefix"
+step "installed in $prefix"
+echo "$prefix" >&4
