@@ -7,7 +7,7 @@
 # window must appear.
 set -euo pipefail
 
-prefix=$1 zip=$2 setup=$3 version=$4 exe=$5
+prefix=$(realpath "$1") zip=$(realpath "$2") setup=$(realpath "$3") version=$4 exe=$(realpath "$5")
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=$prefix WINEDEBUG=-all
 unset QT_QPA_PLATFORM
