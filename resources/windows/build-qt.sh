@@ -57,19 +57,29 @@ if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     echo "$prefix"
     exit 0
 fi
-# A failed build's scratch folder is kept for its log and objects until the next attempt.
-rm -rf "$cache/.work-$key-"*
+# An interrupted build's scratch folder is kept, and a configured one is built on where it stopped.
 log="$cache/$key.log"
-work=$(mktemp -d "$cache/.work-$key-XXXXXX")
-trap 'status=$?; [ $status -eq 0 ] && rm -rf "$work"; [ $status -eq 0 ] || say "failed, see $log"' EXIT
-say "building Qt $version for Windows in $work (log: $log); this takes 20 to 40 minutes"
-exec 4>&1 3>&2 1>"$log" 2>&1
+work=
+for old in "$cache/.work-$key-"*; do
+    if [ -z "$work" ] && [ -f "$old/configured" ]; then work=$old; else rm -rf "$old"; fi
+done
+if [ -n "$work" ]; then
+    say "going on with the build in $work (log: $log)"
+    exec 4>&1 3>&2 1>>"$log" 2>&1
+else
+    work=$(mktemp -d "$cache/.work-$key-XXXXXX")
+    say "building Qt $version for Windows in $work (log: $log); this takes 20 to 40 minutes"
+    exec 4>&1 3>&2 1>"$log" 2>&1
+fi
+trap 'status=$?; [ $status -eq 0 ] && rm -rf "$work"; [ $status -eq 0 ] || say "failed, see $log" 2>&3' EXIT
 step() { echo "build-qt: $*" >&3; echo "=== $*"; }
 
 # The source, fetched with apt through a private list so nothing is written to /etc/apt. The
 # downloaded files are kept so another configure line does not fetch them again.
 src_cache="$cache/source/$version"
-if ! ls "$src_cache"/qt6-base_*.dsc >/dev/null 2>&1; then
+if [ -f "$work/configured" ]; then
+    :
+elif ! ls "$src_cache"/qt6-base_*.dsc >/dev/null 2>&1; then
     step "fetching the source of qt6-base $version"
     apt_dir="$work/apt"
     mkdir -p "$apt_dir/parts" "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial"
@@ -91,15 +101,17 @@ EOF
     mv "$src_cache.partial" "$src_cache"
 fi
 
-step "unpacking"
-dpkg-source --no-check -x "$src_cache"/qt6-base_*.dsc "$work/src"
-
-step "configuring"
-mkdir -p "$work/build"
+if [ ! -f "$work/configured" ]; then
+    step "unpacking"
+    dpkg-source --no-check -x "$src_cache"/qt6-base_*.dsc "$work/src"
+    step "configuring"
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$work/src/configure" -prefix "$prefix" -qt-host-path /usr \
+        "${configure_args[@]}" -- -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+    touch "$work/configured"
+fi
 cd "$work/build"
-"$work/src/configure" -prefix "$prefix" -qt-host-path /usr "${configure_args[@]}" -- \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 
 step "building with $jobs jobs"
 cmake --build . --parallel "$jobs"
