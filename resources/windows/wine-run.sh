@@ -45,8 +45,5 @@ while IFS='=' read -r name _; do
     case $name in QT_*) export "WINE$name=${!name}" ;; esac
 done < <(env)
 export WINEQT_FORCE_STDERR_LOGGING=1
-# Qt's offscreen platform reads fonts with FreeType from one folder, on Windows one next to Qt's
-# libraries unless told otherwise; the system's font folder holds Tahoma.
-[ -n "${QT_QPA_FONTDIR:-}" ] || export WINEQT_QPA_FONTDIR='C:\windows\Fonts'
 
 exec wine "$@"
