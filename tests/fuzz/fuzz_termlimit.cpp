@@ -18,10 +18,6 @@
 namespace
 {
 
-// C, a decimal comma, and formats whose own minus sign, exponent or digits are not C's. The first
-// byte's value modulo their count picks one; seed files spell them '0' to '5'.
-const char *const Formats[] = {"C", "de_DE", "fi_FI", "sv_SE", "he_IL", "ar_EG"};
-
 // A C decimal number as a user of the format may type it: with its decimal separator and the
 // capital exponent, and the ASCII digits and signs that QLocale reads in any format.
 QString inFormat(const QLocale &format, QString text)
@@ -58,7 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     auto *next = control<QLineEdit>(window, QStringLiteral("txtTerm1High"));
     box->setFocus(Qt::TabFocusReason);
 
-    const QLocale format{QLatin1String(Formats[data[0] % std::size(Formats)])};
+    // C, a decimal comma, and formats whose own minus sign, exponent or digits are not C's. The
+    // first byte's value modulo their count picks one; seed files spell them '0' to '5'.
+    static const QLocale formats[] = {QLocale(u"C"),     QLocale(u"de_DE"), QLocale(u"fi_FI"),
+                                      QLocale(u"sv_SE"), QLocale(u"he_IL"), QLocale(u"ar_EG")};
+    const QLocale &format = formats[data[0] % std::size(formats)];
     QLocale::setDefault(format);
     const QString input =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
