@@ -1,5 +1,7 @@
 #include "core/modGlobalsConstants.h"
 
+#include "core/modOperations.h"
+
 // The start values here only matter until Main() sets the defaults.
 std::int32_t glTerm1Low = 1;
 std::int32_t glTerm2Low = 1;
@@ -41,24 +43,15 @@ void SetDefaultSettings()
     glTerm1High = 10;
     glTerm2High = 10;
 
+    // Additions with positive results alone.
+    for (const Operation &operation : Operations) {
+        *operation.included = false;
+        for (const ResultKindFlag &kind : operation.kinds)
+            *kind.allowed = false;
+    }
     gbAdd = true;
     gbAddPos = true;
+
     gbShowAnswer = true;
-
-    gbAddZero = false;
-    gbAddNeg = false;
-    gbSub = false;
-    gbSubPos = false;
-    gbSubZero = false;
-    gbSubNeg = false;
-    gbMult = false;
-    gbMultPos = false;
-    gbMultNeg = false;
-    gbDiv = false;
-    gbDivPos = false;
-    gbDivNeg = false;
-    gbDivWhole = false;
-    gbDivFraction = false;
-
     gsngWaitSeconds = 1.0f;
 }

@@ -8,3 +8,20 @@ const Operation *FindOperation(std::int32_t code)
     }
     return nullptr;
 }
+
+const char *ResultKindName(ResultKind kind)
+{
+    switch (kind) {
+    case ResultKind::Positive:
+        return "Pos";
+    case ResultKind::Zero:
+        return "Zero";
+    case ResultKind::Negative:
+        return "Neg";
+    case ResultKind::Whole:
+        return "Whole";
+    case ResultKind::Fraction:
+        return "Fraction";
+    }
+    return "";
+}

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
 #include <iterator>
 #include <limits>
 
@@ -23,12 +22,6 @@ bool fitsInt32(std::int64_t value)
 {
     return value >= std::numeric_limits<std::int32_t>::min() &&
            value <= std::numeric_limits<std::int32_t>::max();
-}
-
-// Whether the operation's results have a form too, whole or with a remainder, as quotients do.
-bool hasForm(const Operation &operation)
-{
-    return operation.flag(ResultKind::Whole) || operation.flag(ResultKind::Fraction);
 }
 
 ResultKind signKind(std::int32_t result)
@@ -139,7 +132,7 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
     const Operation *row = FindOperation(operation);
     if (!row || !row->allows(signKind(result)))
         return false;
-    if (!hasForm(*row))
+    if (!row->hasFlags(ResultAspect::Form))
         return true;
     if (term2 == 0)
         return false;
@@ -151,18 +144,8 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
 bool OperationCanSucceed(std::int32_t operation)
 {
     const Operation *row = FindOperation(operation);
-    if (!row)
-        return false;
-    auto anyAllowed = [row](std::initializer_list<ResultKind> kinds) {
-        for (const ResultKind kind : kinds) {
-            if (row->allows(kind))
-                return true;
-        }
-        return false;
-    };
-    // Every result has a sign, and a quotient also a form; one kind of each must stay open.
-    return anyAllowed({ResultKind::Positive, ResultKind::Zero, ResultKind::Negative}) &&
-           anyAllowed({ResultKind::Whole, ResultKind::Fraction});
+    return row && std::all_of(std::begin(ResultAspects), std::end(ResultAspects),
+                              [row](ResultAspect aspect) { return row->allowsSome(aspect); });
 }
 
 GenerateOutcome DrawProblem()

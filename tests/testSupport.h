@@ -194,21 +194,3 @@ inline void includeEverything()
         setResultKinds(operation.code, ~0u);
     }
 }
-
-// The name a result-kind flag's setting and Setup box end with: gbAddPos, chkDivWhole.
-inline const char *resultKindName(ResultKind kind)
-{
-    switch (kind) {
-    case ResultKind::Positive:
-        return "Pos";
-    case ResultKind::Zero:
-        return "Zero";
-    case ResultKind::Negative:
-        return "Neg";
-    case ResultKind::Whole:
-        return "Whole";
-    case ResultKind::Fraction:
-        return "Fraction";
-    }
-    return "";
-}

@@ -22,15 +22,23 @@
 namespace
 {
 
-// The result-kind groups a rule keeps from emptying: every operation's kinds, division's split
-// into its sign and its form.
+// The result-kind groups a rule keeps from emptying: each aspect of each operation's kinds, so
+// division's sign and form apart.
 QList<QList<bool *>> resultKindGroups()
 {
-    return {{&gbAddPos, &gbAddZero, &gbAddNeg},
-            {&gbSubPos, &gbSubZero, &gbSubNeg},
-            {&gbMultPos, &gbMultNeg},
-            {&gbDivPos, &gbDivNeg},
-            {&gbDivWhole, &gbDivFraction}};
+    QList<QList<bool *>> groups;
+    for (const Operation &operation : Operations) {
+        for (const ResultAspect aspect : ResultAspects) {
+            QList<bool *> group;
+            for (const ResultKindFlag &kind : operation.kinds) {
+                if (AspectOf(kind.kind) == aspect)
+                    group << kind.allowed;
+            }
+            if (!group.isEmpty())
+                groups << group;
+        }
+    }
+    return groups;
 }
 
 bool anySet(const QList<bool *> &group)
@@ -254,7 +262,7 @@ QString tst_ModelWindows::brokenPromise()
             if (!captionFits)
                 return name + QStringLiteral(" has the caption \"") + box->text() + '"';
             for (const ResultKindFlag &kind : operation.kinds) {
-                auto *kindBox = control<QCheckBox>(window, name + resultKindName(kind.kind));
+                auto *kindBox = control<QCheckBox>(window, name + ResultKindName(kind.kind));
                 if (kindBox->isChecked() != *kind.allowed)
                     return kindBox->objectName() + QStringLiteral(" disagrees with its setting");
                 if (kindBox->isEnabled() != *operation.included)

@@ -31,7 +31,7 @@ QString boxName(const Operation &operation)
 
 QString boxName(const Operation &operation, ResultKind kind)
 {
-    return boxName(operation) + QLatin1String(resultKindName(kind));
+    return boxName(operation) + QLatin1String(ResultKindName(kind));
 }
 
 struct BoxSetting {
