@@ -1,6 +1,13 @@
 #pragma once
 
+#include "core/modOperations.h"
+#include "setup/modOperationGrid.h"
+
 #include <QWidget>
+
+#include <array>
+#include <cstddef>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -35,22 +42,12 @@ private:
     void Form_Load();
     void Form_Unload();
     void SettingsToControls();
-    void chkAdd_Click();
-    void chkAddPos_Click();
-    void chkAddNeg_Click();
-    void chkAddZero_Click();
-    void chkDiv_Click();
-    void chkDivFraction_Click();
-    void chkDivNeg_Click();
-    void chkDivPos_Click();
-    void chkDivWhole_Click();
-    void chkMult_Click();
-    void chkMultNeg_Click();
-    void chkMultPos_Click();
-    void chkSub_Click();
-    void chkSubNeg_Click();
-    void chkSubPos_Click();
-    void chkSubZero_Click();
+    // The handlers of the operation grid's boxes, one for each kind of box, told the box by its
+    // column (the operation's row in the table) and its row of GridRows: chkAdd_Click is
+    // chkOperation_Click(0), chkAddNeg_Click chkResultKind_Click(0, 2), chkDivFraction_Click
+    // chkResultKind_Click(3, 5).
+    void chkOperation_Click(std::size_t column);
+    void chkResultKind_Click(std::size_t column, std::size_t row);
     void cmdClose_Click();
     void cmdFlip_Click();
     void optShowAnswer_No_Click();
@@ -63,8 +60,10 @@ private:
     void txtTerm2High_LostFocus();
     void txtWaitSeconds_Change();
 
+    struct Placed;
     void createControls();
-    void makeAccessible();
+    void addOperationGrid(std::vector<Placed> &placed);
+    void applyOrders(const std::vector<Placed> &placed);
     void TabToSelectedOption();
     void connectHandlers();
     void ScrollPositionToWait();
@@ -83,30 +82,15 @@ private:
     QLineEdit *txtTerm2High = nullptr;
     QPushButton *cmdFlip = nullptr;
 
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
+    // A column of the operation grid for each operation: the heading (Label6 to Label9), the
+    // rule before it (Line2 to Line4) and its boxes by row of GridRows (chkAdd, chkAddPos, ...).
+    struct OperationColumn {
+        QLabel *heading = nullptr;
+        Line *rule = nullptr;
+        std::array<QCheckBox *, std::size(GridRows)> boxes{};
+    };
+    std::array<OperationColumn, std::size(Operations)> grid;
     Line *Line1 = nullptr;
-    Line *Line2 = nullptr;
-    Line *Line3 = nullptr;
-    Line *Line4 = nullptr;
-    QCheckBox *chkAdd = nullptr;
-    QCheckBox *chkAddPos = nullptr;
-    QCheckBox *chkAddNeg = nullptr;
-    QCheckBox *chkAddZero = nullptr;
-    QCheckBox *chkSub = nullptr;
-    QCheckBox *chkSubPos = nullptr;
-    QCheckBox *chkSubNeg = nullptr;
-    QCheckBox *chkSubZero = nullptr;
-    QCheckBox *chkMult = nullptr;
-    QCheckBox *chkMultPos = nullptr;
-    QCheckBox *chkMultNeg = nullptr;
-    QCheckBox *chkDiv = nullptr;
-    QCheckBox *chkDivPos = nullptr;
-    QCheckBox *chkDivNeg = nullptr;
-    QCheckBox *chkDivWhole = nullptr;
-    QCheckBox *chkDivFraction = nullptr;
 
     QRadioButton *optShowAnswer_No = nullptr;
     QRadioButton *optShowAnswer_Yes = nullptr;
