@@ -2,6 +2,8 @@
 
 #include "core/modGlobalsConstants.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <span>
 
@@ -101,36 +103,45 @@ struct Operation {
 };
 
 inline constexpr ResultKindFlag AdditionKinds[] = {
-    {ResultKind::Positive, &gbAddPos, "Addition: positive results"},
-    {ResultKind::Zero, &gbAddZero, "Addition: zero results"},
-    {ResultKind::Negative, &gbAddNeg, "Addition: negative results"},
+    {ResultKind::Positive, &gbAddPos, QT_TRANSLATE_NOOP("frmSetup", "Addition: positive results")},
+    {ResultKind::Zero, &gbAddZero, QT_TRANSLATE_NOOP("frmSetup", "Addition: zero results")},
+    {ResultKind::Negative, &gbAddNeg, QT_TRANSLATE_NOOP("frmSetup", "Addition: negative results")},
 };
 inline constexpr ResultKindFlag SubtractionKinds[] = {
-    {ResultKind::Positive, &gbSubPos, "Subtraction: positive results"},
-    {ResultKind::Zero, &gbSubZero, "Subtraction: zero results"},
-    {ResultKind::Negative, &gbSubNeg, "Subtraction: negative results"},
+    {ResultKind::Positive, &gbSubPos,
+     QT_TRANSLATE_NOOP("frmSetup", "Subtraction: positive results")},
+    {ResultKind::Zero, &gbSubZero, QT_TRANSLATE_NOOP("frmSetup", "Subtraction: zero results")},
+    {ResultKind::Negative, &gbSubNeg,
+     QT_TRANSLATE_NOOP("frmSetup", "Subtraction: negative results")},
 };
 inline constexpr ResultKindFlag MultiplicationKinds[] = {
-    {ResultKind::Positive, &gbMultPos, "Multiplication: positive results"},
-    {ResultKind::Negative, &gbMultNeg, "Multiplication: negative results"},
+    {ResultKind::Positive, &gbMultPos,
+     QT_TRANSLATE_NOOP("frmSetup", "Multiplication: positive results")},
+    {ResultKind::Negative, &gbMultNeg,
+     QT_TRANSLATE_NOOP("frmSetup", "Multiplication: negative results")},
 };
 inline constexpr ResultKindFlag DivisionKinds[] = {
-    {ResultKind::Positive, &gbDivPos, "Division: positive results"},
-    {ResultKind::Negative, &gbDivNeg, "Division: negative results"},
-    {ResultKind::Whole, &gbDivWhole, "Division: whole results"},
-    {ResultKind::Fraction, &gbDivFraction, "Division: fraction results"},
+    {ResultKind::Positive, &gbDivPos, QT_TRANSLATE_NOOP("frmSetup", "Division: positive results")},
+    {ResultKind::Negative, &gbDivNeg, QT_TRANSLATE_NOOP("frmSetup", "Division: negative results")},
+    {ResultKind::Whole, &gbDivWhole, QT_TRANSLATE_NOOP("frmSetup", "Division: whole results")},
+    {ResultKind::Fraction, &gbDivFraction,
+     QT_TRANSLATE_NOOP("frmSetup", "Division: fraction results")},
 };
 
 // In the order of their codes, which is also the order operations are picked from and Setup's
 // columns stand in.
+// The texts are translated where they are shown, in the context of the window showing them.
 inline constexpr Operation Operations[] = {
-    {OperationAdd, "Add", "+", "plus", &gbAdd, AdditionKinds, "Addition", "Include addition"},
-    {OperationSubtract, "Sub", "-", "minus", &gbSub, SubtractionKinds, "Subtraction",
-     "Include subtraction"},
-    {OperationMultiply, "Mult", "x", "times", &gbMult, MultiplicationKinds, "Multiplication",
-     "Include multiplication"},
-    {OperationDivide, "Div", "/", "divided by", &gbDiv, DivisionKinds, "Division",
-     "Include division"},
+    {OperationAdd, "Add", "+", QT_TRANSLATE_NOOP("frmMain", "plus"), &gbAdd, AdditionKinds,
+     QT_TRANSLATE_NOOP("frmSetup", "Addition"), QT_TRANSLATE_NOOP("frmSetup", "Include addition")},
+    {OperationSubtract, "Sub", "-", QT_TRANSLATE_NOOP("frmMain", "minus"), &gbSub, SubtractionKinds,
+     QT_TRANSLATE_NOOP("frmSetup", "Subtraction"),
+     QT_TRANSLATE_NOOP("frmSetup", "Include subtraction")},
+    {OperationMultiply, "Mult", "x", QT_TRANSLATE_NOOP("frmMain", "times"), &gbMult,
+     MultiplicationKinds, QT_TRANSLATE_NOOP("frmSetup", "Multiplication"),
+     QT_TRANSLATE_NOOP("frmSetup", "Include multiplication")},
+    {OperationDivide, "Div", "/", QT_TRANSLATE_NOOP("frmMain", "divided by"), &gbDiv, DivisionKinds,
+     QT_TRANSLATE_NOOP("frmSetup", "Division"), QT_TRANSLATE_NOOP("frmSetup", "Include division")},
 };
 
 // The table's row for an operation code, or nullptr for a code that is no operation.

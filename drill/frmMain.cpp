@@ -187,8 +187,7 @@ void frmMain::ClearProblem()
 void frmMain::DisplayProblem()
 {
     const Operation *operation = FindOperation(glOperator);
-    const QString word =
-        operation ? QCoreApplication::translate("Operation", operation->word) : QString();
+    const QString word = operation ? tr(operation->word) : QString();
     ShowPart(lblTerm1, tr("Top term"), QString::number(glTerm1));
     ShowPart(lblTerm2, tr("Bottom term"), QString::number(glTerm2));
     ShowPart(lblOperator, tr("Operator"),

@@ -48,7 +48,7 @@ frmSetup::frmSetup(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tallywick - Setup"));
+    setWindowTitle(tr("Tallywick - Setup"));
     SetProgramIcon(this);
 
     createControls();
@@ -211,7 +211,7 @@ void frmSetup::chkOperation_Click(std::size_t column)
     // Checking a refused box again runs this handler once more, nested, to the same end.
     if (outcome == RuleOutcome::Refused)
         box->setChecked(true);
-    box->setText(included ? QString::fromLatin1(IncludedCaption) : QString());
+    box->setText(included ? tr(IncludedCaption) : QString());
 }
 
 void frmSetup::chkResultKind_Click(std::size_t column, std::size_t row)
@@ -318,8 +318,13 @@ void frmSetup::txtTerm2High_LostFocus()
 
 void frmSetup::txtWaitSeconds_Change()
 {
-    const QString unit =
-        gsngWaitSeconds == 1.0f ? QStringLiteral("Second") : QStringLiteral("Seconds");
+    // Some languages have more than one plural, and some say a wait with tenths otherwise
+    // than a whole one; Qt picks the form from the whole seconds.
+    const int whole = int(gsngWaitSeconds);
+    const QString unit = gsngWaitSeconds == 1.0f ? tr("Second")
+                         : float(whole) == gsngWaitSeconds
+                             ? tr("Seconds", "after a whole number of seconds", whole)
+                             : tr("Seconds", "after a wait with tenths of a second", whole);
     SetAutoSizeCaption(lblSeconds, unit);
     // Read after the scroll bar's value in seconds: "1.5 seconds".
     scrWaitPercent->setAccessibleDescription(unit.toLower());

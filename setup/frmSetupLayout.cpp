@@ -89,7 +89,7 @@ void frmSetup::createControls()
     auto addCaption = [&](const QString &name, const char *caption, int left, int top, int width,
                           int height, const QFont &font, const Role &role = {}) {
         QLabel *label = AddLabel(this, name, left, top, width, height, font);
-        SetAutoSizeCaption(label, QString::fromLatin1(caption));
+        SetAutoSizeCaption(label, tr(caption));
         return place(label, role);
     };
     auto addShape = [this](int index, int left, int top, int width, int height) {
@@ -100,7 +100,7 @@ void frmSetup::createControls()
                              int height) {
         Label5[index] = AddLabel(this, QStringLiteral("Label5_%1").arg(index), left, top, width,
                                  height, TahomaFont(14.25));
-        Label5[index]->setText(QString::fromLatin1(caption));
+        Label5[index]->setText(tr(caption));
     };
     auto addTextBox = [&](const char *name, int left, int top, int width, int height,
                           const Role &role) {
@@ -111,8 +111,7 @@ void frmSetup::createControls()
     };
     auto addOption = [&](const char *name, const char *caption, int left, int top, int width,
                          int height, const Role &role) {
-        auto *option = AddControl<QRadioButton>(this, name, left, top, width, height,
-                                                QString::fromLatin1(caption));
+        auto *option = AddControl<QRadioButton>(this, name, left, top, width, height, tr(caption));
         option->setFont(TahomaFont(11.25));
         fillBackground(option, PanelGrey);
         return place(option, role);
@@ -126,17 +125,17 @@ void frmSetup::createControls()
     // The reader skips the pictures, the panels, their headings, the rules and the two "to" words,
     // which the boxes' names already say.
     addShape(0, 360, 720, 4455, 2055);
-    Label4 = addCaption("Label4", "to", 3240, 1440, 195, 270, TahomaFont(11.25));
-    Label3 = addCaption("Label3", "to", 3240, 960, 195, 270, TahomaFont(11.25));
-    Label2 = addCaption("Label2", "Bottom Term", 600, 1440, 1335, 270, TahomaFont(11.25),
-                        {.reading = 4});
-    Label1 =
-        addCaption("Label1", "Top Term", 600, 1080, 1005, 270, TahomaFont(11.25), {.reading = 1});
-    addHeading(0, "Term Limits", 480, 240, 2775, 375);
+    Label4 = addCaption("Label4", QT_TR_NOOP("to"), 3240, 1440, 195, 270, TahomaFont(11.25));
+    Label3 = addCaption("Label3", QT_TR_NOOP("to"), 3240, 960, 195, 270, TahomaFont(11.25));
+    Label2 = addCaption("Label2", QT_TR_NOOP("Bottom Term"), 600, 1440, 1335, 270,
+                        TahomaFont(11.25), {.reading = 4});
+    Label1 = addCaption("Label1", QT_TR_NOOP("Top Term"), 600, 1080, 1005, 270, TahomaFont(11.25),
+                        {.reading = 1});
+    addHeading(0, QT_TR_NOOP("Term Limits"), 480, 240, 2775, 375);
     addShape(1, 11280, 720, 4455, 1695);
     addShape(2, 5040, 720, 6015, 2535);
-    addHeading(1, "Show Answer", 11400, 240, 2775, 375);
-    addHeading(2, "Operations and Results", 5160, 240, 3615, 375);
+    addHeading(1, QT_TR_NOOP("Show Answer"), 11400, 240, 2775, 375);
+    addHeading(2, QT_TR_NOOP("Operations and Results"), 5160, 240, 3615, 375);
     for (std::size_t column = grid.size(); column-- > 1;) {
         grid[column].rule =
             AddLine(this, GridRuleName(column), GridColumns[column].ruleX, GridRuleY,
@@ -151,37 +150,44 @@ void frmSetup::createControls()
             at.headingWidth, GridHeadingHeight, TahomaFont(8.25, true),
             {.reading = Place{GridReadingIndex, positionIn(readingOrder, {column, {}})}});
     }
-    lblSeconds = addCaption("lblSeconds", "Seconds", 13820, 1365, 825, 270, TahomaFont(11.25),
-                            {.reading = 12});
+    lblSeconds = addCaption("lblSeconds", QT_TR_NOOP("Seconds"), 13820, 1365, 825, 270,
+                            TahomaFont(11.25), {.reading = 12});
 
     // Term limits.
-    txtTerm1Low = addTextBox("txtTerm1Low", 2280, 960, 855, 405,
-                             {.tab = 5, .reading = 2, .spokenName = "Top term, lower limit"});
-    txtTerm1High = addTextBox("txtTerm1High", 3600, 960, 975, 405,
-                              {.tab = 3, .reading = 3, .spokenName = "Top term, upper limit"});
-    txtTerm2Low = addTextBox("txtTerm2Low", 2280, 1440, 855, 405,
-                             {.tab = 4, .reading = 5, .spokenName = "Bottom term, lower limit"});
-    txtTerm2High = addTextBox("txtTerm2High", 3600, 1440, 975, 405,
-                              {.tab = 2, .reading = 6, .spokenName = "Bottom term, upper limit"});
-    cmdFlip = place(AddButton(this, "cmdFlip", "S W A P", 2640, 2040, 1455, 375, TahomaFont(9.75)),
-                    {.tab = 1, .reading = 7, .spokenName = "Swap the top and bottom term limits"});
+    txtTerm1Low =
+        addTextBox("txtTerm1Low", 2280, 960, 855, 405,
+                   {.tab = 5, .reading = 2, .spokenName = QT_TR_NOOP("Top term, lower limit")});
+    txtTerm1High =
+        addTextBox("txtTerm1High", 3600, 960, 975, 405,
+                   {.tab = 3, .reading = 3, .spokenName = QT_TR_NOOP("Top term, upper limit")});
+    txtTerm2Low =
+        addTextBox("txtTerm2Low", 2280, 1440, 855, 405,
+                   {.tab = 4, .reading = 5, .spokenName = QT_TR_NOOP("Bottom term, lower limit")});
+    txtTerm2High =
+        addTextBox("txtTerm2High", 3600, 1440, 975, 405,
+                   {.tab = 2, .reading = 6, .spokenName = QT_TR_NOOP("Bottom term, upper limit")});
+    cmdFlip = place(
+        AddButton(this, "cmdFlip", tr("S W A P"), 2640, 2040, 1455, 375, TahomaFont(9.75)),
+        {.tab = 1, .reading = 7, .spokenName = QT_TR_NOOP("Swap the top and bottom term limits")});
 
     addOperationGrid(placed);
 
     // Show answer. Both option buttons are children of the window, so they form its one group.
-    optShowAnswer_No = addOption("optShowAnswer_No", "Don't show it", 11640, 960, 2700, 270,
-                                 {.tab = 36, .reading = 9, .spokenName = "Don't show the result"});
-    optShowAnswer_Yes =
-        addOption("optShowAnswer_Yes", "Show after", 11640, 1365, 1400, 270,
-                  {.tab = 35, .reading = 10, .spokenName = "Show the result after the wait"});
-    txtWaitSeconds = addTextBox("txtWaitSeconds", 13100, 1305, 615, 405,
-                                {.tab = 34, .reading = 11, .spokenName = "Wait in seconds"});
+    optShowAnswer_No =
+        addOption("optShowAnswer_No", QT_TR_NOOP("Don't show it"), 11640, 960, 2700, 270,
+                  {.tab = 36, .reading = 9, .spokenName = QT_TR_NOOP("Don't show the result")});
+    optShowAnswer_Yes = addOption(
+        "optShowAnswer_Yes", QT_TR_NOOP("Show after"), 11640, 1365, 1400, 270,
+        {.tab = 35, .reading = 10, .spokenName = QT_TR_NOOP("Show the result after the wait")});
+    txtWaitSeconds =
+        addTextBox("txtWaitSeconds", 13100, 1305, 615, 405,
+                   {.tab = 34, .reading = 11, .spokenName = QT_TR_NOOP("Wait in seconds")});
     // It only displays the wait, so it stays out of the way of the keyboard.
     txtWaitSeconds->setReadOnly(true);
     txtWaitSeconds->setFocusPolicy(Qt::NoFocus);
     scrWaitPercent = place(
         AddControl<QScrollBar>(this, "scrWaitPercent", 12000, 1845, 3375, 255, Qt::Horizontal),
-        {.tab = 33, .reading = 13, .spokenName = "Wait"});
+        {.tab = 33, .reading = 13, .spokenName = QT_TR_NOOP("Wait")});
     scrWaitPercent->setRange(0, 100);
     scrWaitPercent->setSingleStep(5);
     scrWaitPercent->setPageStep(10);
@@ -193,8 +199,9 @@ void frmSetup::createControls()
     // The scroll bar's positions are tenths of a second; its description carries the unit word.
     SetAccessibleValueScale(scrWaitPercent, 0.1);
 
-    cmdClose = place(AddButton(this, "cmdClose", "Close", 7200, 3600, 1695, 495, TahomaFont(12)),
-                     {.tab = 0, .reading = 14});
+    cmdClose =
+        place(AddButton(this, "cmdClose", tr("Close"), 7200, 3600, 1695, 495, TahomaFont(12)),
+              {.tab = 0, .reading = 14});
 
     applyOrders(placed);
 }
@@ -211,7 +218,7 @@ void frmSetup::addOperationGrid(std::vector<Placed> &placed)
                 continue;
             auto *box =
                 AddControl<QCheckBox>(this, GridBoxName(column, at), GridColumns[column].boxLeft,
-                                      at.top, at.width, at.height, QString::fromLatin1(at.caption));
+                                      at.top, at.width, at.height, tr(at.caption));
             const bool include = row == IncludeRow;
             // Operation boxes are created included and keep the button face behind them; the
             // boxes of the kinds of result are clear and take the panel's grey.
@@ -223,10 +230,11 @@ void frmSetup::addOperationGrid(std::vector<Placed> &placed)
             box->setPalette(palette);
             if (include) {
                 // The caption becomes "Included" once the operation rule runs; Qt's check box
-                // needs a few pixels more than the nominal width to show it whole.
+                // needs a few pixels more than the nominal width to show it whole. Measured in
+                // English, so the box is the same in every language.
                 box->setText(QString::fromLatin1(IncludedCaption));
                 box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
-                box->setText(QString::fromLatin1(at.caption));
+                box->setText(tr(at.caption));
             }
             grid[column].boxes[row] = box;
             const GridCell cell{column, row};
@@ -245,7 +253,7 @@ void frmSetup::applyOrders(const std::vector<Placed> &placed)
     std::vector<const Placed *> readingOrder;
     for (const Placed &entry : placed) {
         if (entry.role.spokenName)
-            entry.control->setAccessibleName(QString::fromLatin1(entry.role.spokenName));
+            entry.control->setAccessibleName(tr(entry.role.spokenName));
         if (entry.role.tab && entry.control->focusPolicy() & Qt::TabFocus)
             tabOrder.push_back(&entry);
         if (entry.role.reading)

@@ -47,12 +47,12 @@ struct GridRow {
 
 // Top to bottom. A column has a box in a row of a kind only where its operation has a flag for it.
 inline constexpr GridRow GridRows[] = {
-    {std::nullopt, "Include", 1560, 855, 255},
-    {ResultKind::Positive, "Positive", 1920, 1000, 255},
-    {ResultKind::Negative, "Negative", 2160, 1000, 255},
-    {ResultKind::Zero, "Zero", 2400, 1000, 255},
-    {ResultKind::Whole, "Whole", 2520, 1000, 195},
-    {ResultKind::Fraction, "Fraction", 2760, 1000, 195},
+    {std::nullopt, QT_TRANSLATE_NOOP("frmSetup", "Include"), 1560, 855, 255},
+    {ResultKind::Positive, QT_TRANSLATE_NOOP("frmSetup", "Positive"), 1920, 1000, 255},
+    {ResultKind::Negative, QT_TRANSLATE_NOOP("frmSetup", "Negative"), 2160, 1000, 255},
+    {ResultKind::Zero, QT_TRANSLATE_NOOP("frmSetup", "Zero"), 2400, 1000, 255},
+    {ResultKind::Whole, QT_TRANSLATE_NOOP("frmSetup", "Whole"), 2520, 1000, 195},
+    {ResultKind::Fraction, QT_TRANSLATE_NOOP("frmSetup", "Fraction"), 2760, 1000, 195},
 };
 
 // The row of the operations' own boxes; every other row is a kind of result.
@@ -60,7 +60,7 @@ inline constexpr std::size_t IncludeRow = 0;
 static_assert(!GridRows[IncludeRow].kind);
 
 // An Include box's caption once its rule has left the operation included; empty once excluded.
-inline constexpr char IncludedCaption[] = "Included";
+inline constexpr char IncludedCaption[] = QT_TRANSLATE_NOOP("frmSetup", "Included");
 
 // A place in the grid: a column and a row of GridRows, or the column's heading.
 struct GridCell {

@@ -60,5 +60,238 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Otevřete nastavení a povolte u zahrnutých operací více druhů výsledků, nebo změňte rozsah čísel.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>krát</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>děleno</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Sčítání: kladné výsledky</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Sčítání: výsledek nula</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Sčítání: záporné výsledky</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Odčítání: kladné výsledky</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Odčítání: výsledek nula</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Odčítání: záporné výsledky</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Násobení: kladné výsledky</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Násobení: záporné výsledky</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Dělení: kladné výsledky</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Dělení: záporné výsledky</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Dělení: výsledky beze zbytku</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Dělení: výsledky se zbytkem</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Sčítání</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Zahrnout sčítání</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Odčítání</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Zahrnout odčítání</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Násobení</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Zahrnout násobení</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Dělení</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Zahrnout dělení</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Nastavení</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>sekundu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>sekundu</numerusform>
+            <numerusform>sekundy</numerusform>
+            <numerusform>sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>sekundy</numerusform>
+            <numerusform>sekundy</numerusform>
+            <numerusform>sekundy</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>až</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Dolní číslo</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Horní číslo</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Rozsah čísel</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Zobrazit výsledek</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Operace a výsledky</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>sekund</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Horní číslo, dolní mez</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Horní číslo, horní mez</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Dolní číslo, dolní mez</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Dolní číslo, horní mez</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>P R O H O D I T</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Prohodit rozsahy horního a dolního čísla</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Nezobrazovat</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Nezobrazovat výsledek</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Ukázat za</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Zobrazit výsledek po čekání</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Čekání v sekundách</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Čekání</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Zahrnout</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Kladný</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Záporný</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nula</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Celé</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Zlomek</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Zahrnuto</translation>
+    </message>
 </context>
 </TS>

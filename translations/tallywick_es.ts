@@ -60,5 +60,236 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Abre los ajustes y permite más tipos de resultado para las operaciones incluidas, o cambia el rango de los números.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Suma: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Suma: resultado cero</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Suma: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Resta: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Resta: resultado cero</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Resta: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Multiplicación: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Multiplicación: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>División: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>División: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>División: resultados exactos</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>División: resultados inexactos</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Incluir la suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Incluir la resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Incluir la multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Incluir la división</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Ajustes</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>segundo</numerusform>
+            <numerusform>segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>segundos</numerusform>
+            <numerusform>segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Número inferior</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Número superior</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Rango de números</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostrar resultado</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Operaciones y resultados</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Número superior, límite inferior</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Número superior, límite superior</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Número inferior, límite inferior</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Número inferior, límite superior</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>C A M B I A R</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Intercambiar los límites del número superior y del inferior</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>No mostrar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>No mostrar el resultado</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Tras</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Mostrar el resultado tras la espera</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Espera en segundos</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Espera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Incluir</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positivo</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativo</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Exacta</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Inexacta</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Incluida</translation>
+    </message>
 </context>
 </TS>

@@ -60,5 +60,236 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Ouvrez les réglages et autorisez plus de sortes de résultats pour les opérations incluses, ou modifiez les bornes des nombres.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Addition : résultats positifs</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Addition : résultat zéro</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Addition : résultats négatifs</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Soustraction : résultats positifs</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Soustraction : résultat zéro</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Soustraction : résultats négatifs</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Multiplication : résultats positifs</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Multiplication : résultats négatifs</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Division : résultats positifs</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Division : résultats négatifs</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Division : résultats entiers</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Division : résultats fractionnaires</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Inclure l&apos;addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Inclure la soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Inclure la multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Inclure la division</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Réglages</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>seconde</numerusform>
+            <numerusform>secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>seconde</numerusform>
+            <numerusform>secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Nombre du bas</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Nombre du haut</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Bornes des nombres</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Afficher le résultat</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Opérations et résultats</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Nombre du haut, borne inférieure</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Nombre du haut, borne supérieure</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Nombre du bas, borne inférieure</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Nombre du bas, borne supérieure</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>É C H A N G E R</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Échanger les bornes du nombre du haut et du nombre du bas</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Ne pas afficher</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Ne pas afficher le résultat</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Afficher le résultat après l&apos;attente</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Attente en secondes</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Inclure</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positif</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Négatif</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Entier</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Incluse</translation>
+    </message>
 </context>
 </TS>

@@ -60,5 +60,236 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Apri le opzioni e consenti più tipi di risultato per le operazioni incluse, oppure cambia i limiti dei numeri.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>diviso</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Addizione: risultati positivi</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Addizione: risultato zero</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Addizione: risultati negativi</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Sottrazione: risultati positivi</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Sottrazione: risultato zero</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Sottrazione: risultati negativi</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Moltiplicazione: risultati positivi</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Moltiplicazione: risultati negativi</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Divisione: risultati positivi</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Divisione: risultati negativi</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Divisione: risultati esatti</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Divisione: risultati con resto</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addizione</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Includi l&apos;addizione</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Sottrazione</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Includi la sottrazione</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Moltiplicazione</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Includi la moltiplicazione</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisione</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Includi la divisione</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Opzioni</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>secondo</numerusform>
+            <numerusform>secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>secondi</numerusform>
+            <numerusform>secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Numero sotto</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Numero sopra</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Limiti dei numeri</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostra risultato</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Operazioni e risultati</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Numero sopra, limite inferiore</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Numero sopra, limite superiore</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Numero sotto, limite inferiore</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Numero sotto, limite superiore</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>S C A M B I A</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Scambia i limiti del numero sopra e del numero sotto</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Non mostrare</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Non mostrare il risultato</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Mostra il risultato dopo l&apos;attesa</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Attesa in secondi</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attesa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Includi</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positivo</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativo</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Esatta</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Con resto</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Inclusa</translation>
+    </message>
 </context>
 </TS>

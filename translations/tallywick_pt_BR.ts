@@ -60,5 +60,236 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Abra os ajustes e permita mais tipos de resultado para as operações incluídas, ou mude a faixa dos números.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Adição: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Adição: resultado zero</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Adição: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Subtração: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Subtração: resultado zero</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Subtração: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Multiplicação: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Multiplicação: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Divisão: resultados positivos</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Divisão: resultados negativos</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Divisão: resultados exatos</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Divisão: resultados não exatos</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Incluir a adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Incluir a subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Incluir a multiplicação</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Incluir a divisão</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Ajustes</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>segundo</numerusform>
+            <numerusform>segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>segundo</numerusform>
+            <numerusform>segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Número inferior</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Número superior</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Faixa dos números</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Mostrar resultado</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Operações e resultados</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Número superior, limite inferior</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Número superior, limite superior</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Número inferior, limite inferior</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Número inferior, limite superior</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>T R O C A R</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Trocar os limites do número superior e do inferior</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Não mostrar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Não mostrar o resultado</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Após</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Mostrar o resultado após a espera</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Espera em segundos</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Espera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Incluir</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positivo</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativo</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Exata</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Inexata</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Incluída</translation>
+    </message>
 </context>
 </TS>

@@ -60,5 +60,238 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Откройте настройку и разрешите больше видов ответа для выбранных действий или измените диапазоны чисел.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>минус</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>умножить на</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>разделить на</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Сложение: положительные ответы</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Сложение: ответ ноль</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Сложение: отрицательные ответы</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Вычитание: положительные ответы</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Вычитание: ответ ноль</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Вычитание: отрицательные ответы</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Умножение: положительные ответы</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Умножение: отрицательные ответы</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Деление: положительные ответы</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Деление: отрицательные ответы</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Деление: ответы без остатка</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Деление: ответы с остатком</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Сложение</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Выбрать сложение</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Вычитание</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Выбрать вычитание</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Умножение</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Выбрать умножение</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Деление</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Выбрать деление</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Настройка</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>секунду</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>секунду</numerusform>
+            <numerusform>секунды</numerusform>
+            <numerusform>секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>секунды</numerusform>
+            <numerusform>секунды</numerusform>
+            <numerusform>секунды</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Нижнее число</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Верхнее число</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Диапазон чисел</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Показ ответа</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Действия и ответы</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>секунд</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Верхнее число, нижняя граница</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Верхнее число, верхняя граница</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Нижнее число, нижняя граница</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Нижнее число, верхняя граница</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>П О М Е Н Я Й</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Поменять местами диапазоны верхнего и нижнего чисел</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Не показывать</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Не показывать ответ</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Через</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Показать ответ после ожидания</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Ожидание в секундах</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Полож.</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Отриц.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Ноль</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Целый</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Дробный</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Выбрано</translation>
+    </message>
 </context>
 </TS>

@@ -60,5 +60,236 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Öppna Ställ in och tillåt fler sorters svar för de valda räknesätten, eller ändra talområdet.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>gånger</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>delat med</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Addition: positiva svar</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Addition: svaret noll</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Addition: negativa svar</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Subtraktion: positiva svar</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Subtraktion: svaret noll</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Subtraktion: negativa svar</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Multiplikation: positiva svar</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Multiplikation: negativa svar</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Division: positiva svar</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Division: negativa svar</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Division: jämna svar</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Division: svar med rest</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Ta med addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Ta med subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Ta med multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Ta med division</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Inställningar</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>sekund</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>sekund</numerusform>
+            <numerusform>sekunder</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>sekunder</numerusform>
+            <numerusform>sekunder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>till</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Nedre tal</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Övre tal</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Talområde</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Visa svaret</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Räknesätt och svar</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>sekunder</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Övre tal, lägsta värde</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Övre tal, högsta värde</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Nedre tal, lägsta värde</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Nedre tal, högsta värde</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>B Y T A</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Byt talområde mellan övre och nedre tal</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Visa inte</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Visa inte svaret</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Visa efter</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Visa svaret efter väntetiden</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Väntetid i sekunder</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Väntetid</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Ta med</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Positivt</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negativt</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Noll</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Jämn</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Med rest</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Med</translation>
+    </message>
 </context>
 </TS>

@@ -60,5 +60,234 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin verin ya da sayı aralıklarını değiştirin.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>artı</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>eksi</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>çarpı</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>bölü</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Toplama: pozitif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Toplama: sıfır sonucu</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Toplama: negatif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Çıkarma: pozitif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Çıkarma: sıfır sonucu</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Çıkarma: negatif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Çarpma: pozitif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Çarpma: negatif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Bölme: pozitif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Bölme: negatif sonuçlar</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Bölme: kalansız sonuçlar</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Bölme: kalanlı sonuçlar</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Toplama</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>toplama dahil et</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Çıkarma</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>çıkarma dahil et</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Çarpma</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>çarpma dahil et</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Bölme</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>bölme dahil et</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Ayarlar</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>saniye sonra</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>saniye sonra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>saniye sonra</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>ile</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Alttaki sayı</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Üstteki sayı</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Sayı aralığı</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Sonucu göster</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>İşlemler ve sonuçlar</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>saniye sonra</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Üstteki sayı, alt sınır</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Üstteki sayı, üst sınır</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Alttaki sayı, alt sınır</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Alttaki sayı, üst sınır</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>D E Ğ İ Ş T İ R</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Üstteki ve alttaki sayının aralıklarını değiştir</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Gösterme</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Sonucu gösterme</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Göster:</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Sonucu bekleme süresinden sonra göster</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Saniye cinsinden bekleme</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Bekleme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Dahil et</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Pozitif</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Negatif</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Sıfır</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Kalansız</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Kalanlı</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Dahil</translation>
+    </message>
 </context>
 </TS>

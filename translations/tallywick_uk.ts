@@ -60,5 +60,238 @@ Open Setup and allow more kinds of result for the included operations, or change
 
 Відкрийте опції та дозвольте більше видів відповіді для обраних дій або змініть діапазони чисел.</translation>
     </message>
+    <message>
+        <source>plus</source>
+        <translation>плюс</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>мінус</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>помножити на</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>поділити на</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetup</name>
+    <message>
+        <source>Addition: positive results</source>
+        <translation>Додавання: додатні відповіді</translation>
+    </message>
+    <message>
+        <source>Addition: zero results</source>
+        <translation>Додавання: відповідь нуль</translation>
+    </message>
+    <message>
+        <source>Addition: negative results</source>
+        <translation>Додавання: від&apos;ємні відповіді</translation>
+    </message>
+    <message>
+        <source>Subtraction: positive results</source>
+        <translation>Віднімання: додатні відповіді</translation>
+    </message>
+    <message>
+        <source>Subtraction: zero results</source>
+        <translation>Віднімання: відповідь нуль</translation>
+    </message>
+    <message>
+        <source>Subtraction: negative results</source>
+        <translation>Віднімання: від&apos;ємні відповіді</translation>
+    </message>
+    <message>
+        <source>Multiplication: positive results</source>
+        <translation>Множення: додатні відповіді</translation>
+    </message>
+    <message>
+        <source>Multiplication: negative results</source>
+        <translation>Множення: від&apos;ємні відповіді</translation>
+    </message>
+    <message>
+        <source>Division: positive results</source>
+        <translation>Ділення: додатні відповіді</translation>
+    </message>
+    <message>
+        <source>Division: negative results</source>
+        <translation>Ділення: від&apos;ємні відповіді</translation>
+    </message>
+    <message>
+        <source>Division: whole results</source>
+        <translation>Ділення: відповіді без остачі</translation>
+    </message>
+    <message>
+        <source>Division: fraction results</source>
+        <translation>Ділення: відповіді з остачею</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Додавання</translation>
+    </message>
+    <message>
+        <source>Include addition</source>
+        <translation>Обрати додавання</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Віднімання</translation>
+    </message>
+    <message>
+        <source>Include subtraction</source>
+        <translation>Обрати віднімання</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Множення</translation>
+    </message>
+    <message>
+        <source>Include multiplication</source>
+        <translation>Обрати множення</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Ділення</translation>
+    </message>
+    <message>
+        <source>Include division</source>
+        <translation>Обрати ділення</translation>
+    </message>
+    <message>
+        <source>Tallywick - Setup</source>
+        <translation>Tallywick - Опції</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>секунду</translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a whole number of seconds</comment>
+        <translation>
+            <numerusform>секунду</numerusform>
+            <numerusform>секунди</numerusform>
+            <numerusform>секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Seconds</source>
+        <comment>after a wait with tenths of a second</comment>
+        <translation>
+            <numerusform>секунди</numerusform>
+            <numerusform>секунди</numerusform>
+            <numerusform>секунди</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>до</translation>
+    </message>
+    <message>
+        <source>Bottom Term</source>
+        <translation>Нижнє число</translation>
+    </message>
+    <message>
+        <source>Top Term</source>
+        <translation>Верхнє число</translation>
+    </message>
+    <message>
+        <source>Term Limits</source>
+        <translation>Діапазон чисел</translation>
+    </message>
+    <message>
+        <source>Show Answer</source>
+        <translation>Показ відповіді</translation>
+    </message>
+    <message>
+        <source>Operations and Results</source>
+        <translation>Дії та відповіді</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>секунд</translation>
+    </message>
+    <message>
+        <source>Top term, lower limit</source>
+        <translation>Верхнє число, нижня межа</translation>
+    </message>
+    <message>
+        <source>Top term, upper limit</source>
+        <translation>Верхнє число, верхня межа</translation>
+    </message>
+    <message>
+        <source>Bottom term, lower limit</source>
+        <translation>Нижнє число, нижня межа</translation>
+    </message>
+    <message>
+        <source>Bottom term, upper limit</source>
+        <translation>Нижнє число, верхня межа</translation>
+    </message>
+    <message>
+        <source>S W A P</source>
+        <translation>П О М І Н Я Й</translation>
+    </message>
+    <message>
+        <source>Swap the top and bottom term limits</source>
+        <translation>Поміняти місцями діапазони верхнього й нижнього чисел</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show it</source>
+        <translation>Не показувати</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show the result</source>
+        <translation>Не показувати відповідь</translation>
+    </message>
+    <message>
+        <source>Show after</source>
+        <translation>Через</translation>
+    </message>
+    <message>
+        <source>Show the result after the wait</source>
+        <translation>Показати відповідь після очікування</translation>
+    </message>
+    <message>
+        <source>Wait in seconds</source>
+        <translation>Очікування в секундах</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Очікування</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Include</source>
+        <translation>Обрати</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Додатне</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Від&apos;ємне</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Нуль</translation>
+    </message>
+    <message>
+        <source>Whole</source>
+        <translation>Ціле</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Дробове</translation>
+    </message>
+    <message>
+        <source>Included</source>
+        <translation>Обрано</translation>
+    </message>
 </context>
 </TS>
