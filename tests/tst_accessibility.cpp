@@ -60,7 +60,7 @@ double contrast(const QColor &a, const QColor &b)
 // What the drill window says for each operator sign, in the language the test runs in.
 QString operatorWord(std::int32_t code)
 {
-    return QCoreApplication::translate("Operation", FindOperation(code)->word);
+    return QCoreApplication::translate("frmMain", FindOperation(code)->word);
 }
 
 } // namespace

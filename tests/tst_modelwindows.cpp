@@ -257,8 +257,10 @@ QString tst_ModelWindows::brokenPromise()
             if (box->isChecked() != *operation.included)
                 return name + QStringLiteral(" disagrees with its setting");
             // "Include" as created, "Included" once its rule has run, empty when excluded.
+            const QStringList included = {QCoreApplication::translate("frmSetup", "Include"),
+                                          QCoreApplication::translate("frmSetup", "Included")};
             const bool captionFits =
-                *operation.included ? box->text().startsWith("Include") : box->text().isEmpty();
+                *operation.included ? included.contains(box->text()) : box->text().isEmpty();
             if (!captionFits)
                 return name + QStringLiteral(" has the caption \"") + box->text() + '"';
             for (const ResultKindFlag &kind : operation.kinds) {
@@ -281,8 +283,8 @@ QString tst_ModelWindows::brokenPromise()
                     .arg(setting);
         }
         if (textOf(window, "txtWaitSeconds") != WaitSecondsText(gsngWaitSeconds) ||
-            textOf(window, "lblSeconds") !=
-                (gsngWaitSeconds == 1.0f ? QStringLiteral("Second") : QStringLiteral("Seconds")))
+            (textOf(window, "lblSeconds") == QCoreApplication::translate("frmSetup", "Second")) !=
+                (gsngWaitSeconds == 1.0f))
             return QStringLiteral("the wait shows \"%1 %2\"")
                 .arg(textOf(window, "txtWaitSeconds"), textOf(window, "lblSeconds"));
         if (control<QRadioButton>(window, "optShowAnswer_Yes")->isChecked() != gbShowAnswer)
