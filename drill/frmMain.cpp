@@ -11,6 +11,7 @@
 #include "core/widgets/modMessageBox.h"
 #include "core/widgets/modTwips.h"
 #include "core/widgets/modWindowPosition.h"
+#include "drill/modRevealWait.h"
 #include "setup/frmSetup.h"
 
 #include <QCloseEvent>
@@ -124,7 +125,7 @@ double frmMain::random_number(std::int32_t low, std::int32_t high)
 
 void frmMain::Sleep(float pause_time)
 {
-    SleepSeconds(pause_time);
+    SleepSeconds(pause_time, RevealWait);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -193,13 +194,13 @@ void frmMain::DisplayProblem()
     ShowPart(lblOperator, tr("Operator"),
              operation ? QString::fromLatin1(operation->sign) : QString(), word);
     const QString problem = QStringLiteral("%1 %2 %3").arg(glTerm1).arg(word).arg(glTerm2);
-    // A screen reader cannot ask about the window while the wait holds the thread, so it speaks
-    // this only when the wait is over, together with the result.
+    // The wait answers a screen reader's questions, so it speaks the problem while the learner
+    // thinks about it.
     Announce(Box48, problem);
     if (!gbShowAnswer)
         return;
 
-    // Paint now, without handling input, so the problem is on screen during the wait.
+    // Paint now, so the problem is on screen from the wait's start.
     repaint();
     Sleep(gsngWaitSeconds);
     ShowPart(lblResult, tr("Result"), QString::number(glResult));

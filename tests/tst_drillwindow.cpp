@@ -5,14 +5,17 @@
 #include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
 
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 
 #include <limits>
 #include <optional>
@@ -31,6 +34,8 @@ private slots:
     void negativeNumbersShowTheirSign();
     void waitHoldsEventsUntilResultShows();
     void realSleepWaitsOnlyForPositivePauses();
+    void inputDuringRealWaitRunsAfterItInOrder_data();
+    void inputDuringRealWaitRunsAfterItInOrder();
     void nothingFitsShowsMessageAndNoProblem();
     void noOperationShowsCaseElseMessage();
     void setupPressedTwiceGivesOneWindow();
@@ -165,16 +170,14 @@ void tst_DrillWindow::waitHoldsEventsUntilResultShows()
 void tst_DrillWindow::realSleepWaitsOnlyForPositivePauses()
 {
     m_sleep.reset(); // the real clock
-    bool eventRan = false;
-    QMetaObject::invokeMethod(
-        this, [&] { eventRan = true; }, Qt::QueuedConnection);
+    postClick(control<QPushButton>(m_window, "cmdSetup"));
     QElapsedTimer clock;
     clock.start();
     frmMain::Sleep(0.25f);
     QVERIFY(clock.nsecsElapsed() >= 250'000'000);
-    QVERIFY(!eventRan); // held until the wait is over
+    QVERIFY(openSetupWindows().isEmpty()); // held until the wait is over
     QCoreApplication::processEvents();
-    QVERIFY(eventRan);
+    QCOMPARE(openSetupWindows().size(), 1);
 
     // No pause at all: these must not hang.
     clock.restart();
@@ -182,6 +185,77 @@ void tst_DrillWindow::realSleepWaitsOnlyForPositivePauses()
     frmMain::Sleep(-3.0f);
     frmMain::Sleep(std::numeric_limits<float>::quiet_NaN());
     QVERIFY(clock.elapsed() < 1000);
+}
+
+// Logs each key press, mouse press and close that reaches a control or window, with the result
+// shown at that moment.
+class InputLog : public QObject
+{
+public:
+    explicit InputLog(const QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        static const QMap<QEvent::Type, QString> kinds{{QEvent::KeyPress, "key"},
+                                                       {QEvent::MouseButtonPress, "click"},
+                                                       {QEvent::Close, "close"}};
+        // Input as its control takes it, a close as its window does.
+        if (kinds.contains(event->type()) && receiver->isWidgetType() &&
+            static_cast<QWidget *>(receiver)->isWindow() == (event->type() == QEvent::Close))
+            entries << QStringLiteral("%1 %2 %3")
+                           .arg(kinds[event->type()], receiver->objectName(),
+                                textOf(m_window, "lblResult"));
+        return false;
+    }
+    QStringList entries;
+
+private:
+    const QWidget *m_window;
+};
+
+void tst_DrillWindow::inputDuringRealWaitRunsAfterItInOrder_data()
+{
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("key, click, close") << QStringList{"key", "click", "close"};
+    QTest::newRow("close, click, key") << QStringList{"close", "click", "key"};
+}
+
+void tst_DrillWindow::inputDuringRealWaitRunsAfterItInOrder()
+{
+    QFETCH(QStringList, order);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<frmSetup> setup = openSetupWindows().first();
+    m_sleep.reset(); // the real wait
+    gsngWaitSeconds = 0.3f;
+    // Space on one box, a click on another, the title bar's close: each given as the platform
+    // would, queued for the event loop.
+    const QMap<QString, std::function<void()>> give{
+        {"key",
+         [&] {
+             for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                 QCoreApplication::postEvent(control(setup, "chkSub"),
+                                             new QKeyEvent(type, Qt::Key_Space, {}, " "));
+         }},
+        {"click", [&] { postClick(control(setup, "chkAddZero")); }},
+        {"close", [&] { QCoreApplication::postEvent(setup->windowHandle(), new QCloseEvent); }}};
+    QString resultWhenGiven = QStringLiteral("<not given>");
+    // Given 0.1 s into the wait; the test's own timer is not held.
+    QTimer::singleShot(100, this, [&] {
+        resultWhenGiven = textOf(m_window, "lblResult");
+        for (const QString &input : order)
+            give[input]();
+    });
+    InputLog log(m_window);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QCOMPARE(resultWhenGiven, QString());
+    QTRY_VERIFY(setup.isNull());
+
+    const QMap<QString, QString> target{
+        {"key", "chkSub"}, {"click", "chkAddZero"}, {"close", "frmSetup"}};
+    QStringList expected{QStringLiteral("click cmdNewProblem ")};
+    for (const QString &input : order)
+        expected << QStringLiteral("%1 %2 %3").arg(input, target[input]).arg(glResult);
+    QCOMPARE(log.entries, expected);
+    QVERIFY(gbSub && gbAddZero);
 }
 
 void tst_DrillWindow::nothingFitsShowsMessageAndNoProblem()

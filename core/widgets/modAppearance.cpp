@@ -3,6 +3,7 @@
 #include "core/widgets/modTahomaFace.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
@@ -142,16 +143,17 @@ protected:
         } else if (watched != m_window && event->type() == QEvent::Expose &&
                    static_cast<QWindow *>(watched)->isExposed()) {
             watched->removeEventFilter(this);
-            // Queued behind this exposure, whose handling paints the first frame.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_window->setWindowIcon(ProgramIcon());
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
+            // Queued behind this exposure, whose handling paints the first frame. An event, not a
+            // queued call, so that a reveal wait can hold it.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
         }
         return false;
+    }
+
+    void customEvent(QEvent *) override
+    {
+        m_window->setWindowIcon(ProgramIcon());
+        deleteLater();
     }
 
 private:
