@@ -7,15 +7,18 @@
 #include "core/modProblemGenerator.h"
 #include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
+#include "drill/modRevealWait.h"
 #include "setup/modSetupText.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <cmath>
 
@@ -110,11 +113,16 @@ void tst_ModelWindows::randomActionsKeepEveryPromise()
         m_pressed = m_reopened = false;
         sleep.during = {};
         if (m_random.bounded(200) == 0 && setup() && gbShowAnswer) {
-            // Close Setup and press Setup while the reveal wait holds the thread.
+            // Close Setup, by its button or its title bar, and press Setup during a real wait.
+            const bool titleBar = m_random.bounded(2);
             m_log << QStringLiteral("close and reopen Setup during a wait");
-            sleep.during = [this] {
-                postClick(control<QPushButton>(setup(), "cmdClose"));
+            sleep.during = [this, titleBar] {
+                if (titleBar)
+                    QCoreApplication::postEvent(setup()->windowHandle(), new QCloseEvent);
+                else
+                    postClick(control<QPushButton>(setup(), "cmdClose"));
                 postClick(control<QPushButton>(m_main, "cmdSetup"));
+                RevealWait(0.01f);
             };
             QTest::mouseClick(control<QPushButton>(m_main, "cmdNewProblem"), Qt::LeftButton);
             m_pressed = m_reopened = true;
