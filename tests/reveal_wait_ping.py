@@ -1,0 +1,66 @@
+#!/usr/bin/python3
+"""Pings the drill window as a window manager does, in the middle of a 10 s reveal wait: the
+answer must come within 0.1 s while the result is still hidden. Run on an X display: program."""
+import os, subprocess, sys, tempfile, time
+from Xlib import X, XK, display
+from Xlib.ext import xtest
+from Xlib.protocol import event
+
+screen = display.Display()
+root = screen.screen().root
+atom = lambda name: screen.intern_atom(name)
+
+def window(title):
+    for _ in range(100):
+        for child in root.query_tree().children:
+            if child.get_wm_name() == title and child.get_attributes().map_state == X.IsViewable:
+                return child
+        time.sleep(0.1)
+    sys.exit(f"no window {title}")
+
+def keys(target, *names):
+    target.set_input_focus(X.RevertToParent, X.CurrentTime)
+    screen.sync()
+    time.sleep(0.3)
+    for name in names:
+        codes = [screen.keysym_to_keycode(XK.string_to_keysym(k)) for k in name.split("+")]
+        for action, order in ((X.KeyPress, codes), (X.KeyRelease, reversed(codes))):
+            for code in order:
+                xtest.fake_input(screen, action, code)
+        screen.sync()
+        time.sleep(0.2)
+
+result_area = lambda w: w.get_image(130, 240, 140, 70, X.ZPixmap, 0xFFFFFFFF).data
+with tempfile.TemporaryDirectory() as store:
+    program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_CONFIG_HOME=store))
+    try:
+        drill = window("Tallywick")
+        keys(drill, "space")  # Setup has the focus
+        # Setup: back from Close past the selected option to the wait, then its longest.
+        setup = window("Tallywick - Setup")
+        keys(setup, "Shift_L+Tab", "Shift_L+Tab", "End")
+        setup.configure(y=500)  # off the drill window's result
+        screen.sync()
+        time.sleep(0.5)
+        empty = result_area(drill)
+        keys(drill, "Tab", "space")  # New Problem
+        time.sleep(5)
+        root.change_attributes(event_mask=X.StructureNotifyMask)
+        ping = event.ClientMessage(window=drill, client_type=atom("WM_PROTOCOLS"),
+                                   data=(32, [atom("_NET_WM_PING"), 4242, drill.id, 0, 0]))
+        sent = time.monotonic()
+        drill.send_event(ping)
+        screen.flush()
+        while True:
+            answer = screen.next_event()
+            if answer.type == X.ClientMessage and list(answer.data[1][:2]) == [atom("_NET_WM_PING"), 4242]:
+                break
+        delay = time.monotonic() - sent
+        hidden = result_area(drill) == empty
+        time.sleep(6)
+        shown = result_area(drill) != empty
+        print(f"ping answered after {delay * 1000:.1f} ms; result hidden then: {hidden}, "
+              f"shown after the wait: {shown}")
+        sys.exit(0 if delay < 0.1 and hidden and shown else 1)
+    finally:
+        program.kill()
