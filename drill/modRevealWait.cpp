@@ -161,20 +161,20 @@ protected:
     void timerEvent(QTimerEvent *event) override
     {
         killTimer(event->timerId());
-        armTimer();
+        if (m_deadline.hasExpired())
+            m_loop.quit();
+        else
+            armTimer();
     }
 
 private:
     // One timer to the deadline, or towards it an hour at a time for a longer pause; the loop
-    // sleeps in the kernel until then.
+    // sleeps in the kernel until then. A deadline already past gets a timer too, so that the loop
+    // is running when it is told to quit.
     void armTimer()
     {
         using namespace std::chrono;
         const qint64 left = m_deadline.remainingTimeNSecs(); // -1: never
-        if (left == 0) {
-            m_loop.quit();
-            return;
-        }
         const auto step = left < 0 ? hours(1) : std::min<nanoseconds>(nanoseconds(left), hours(1));
         startTimer(ceil<milliseconds>(step), Qt::PreciseTimer);
     }
