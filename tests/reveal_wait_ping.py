@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Pings the drill window as a window manager does, in the middle of a 10 s reveal wait: the
-answer must come within 0.1 s while the result is still hidden. Run on an X display: program."""
+"""Pings the drill window as a window manager does, 5 s into a 10 s reveal wait: the answer must
+come within 0.1 s while the result is still hidden. Run on an X display: reveal_wait_ping.py PROGRAM"""
 import os, subprocess, sys, tempfile, time
 from Xlib import X, XK, display
 from Xlib.ext import xtest
@@ -8,7 +8,7 @@ from Xlib.protocol import event
 
 screen = display.Display()
 root = screen.screen().root
-atom = lambda name: screen.intern_atom(name)
+atom = screen.intern_atom
 
 def window(title):
     for _ in range(100):
@@ -18,43 +18,39 @@ def window(title):
         time.sleep(0.1)
     sys.exit(f"no window {title}")
 
-def keys(target, *names):
+def keys(target, *names):  # typed into the window, "Shift_L+Tab" held together
     target.set_input_focus(X.RevertToParent, X.CurrentTime)
-    screen.sync()
-    time.sleep(0.3)
     for name in names:
+        time.sleep(0.3)
         codes = [screen.keysym_to_keycode(XK.string_to_keysym(k)) for k in name.split("+")]
-        for action, order in ((X.KeyPress, codes), (X.KeyRelease, reversed(codes))):
+        for action, order in ((X.KeyPress, codes), (X.KeyRelease, codes[::-1])):
             for code in order:
                 xtest.fake_input(screen, action, code)
         screen.sync()
-        time.sleep(0.2)
+    time.sleep(0.5)
 
 result_area = lambda w: w.get_image(130, 240, 140, 70, X.ZPixmap, 0xFFFFFFFF).data
 with tempfile.TemporaryDirectory() as store:
     program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_CONFIG_HOME=store))
     try:
         drill = window("Tallywick")
-        keys(drill, "space")  # Setup has the focus
-        # Setup: back from Close past the selected option to the wait, then its longest.
+        keys(drill, "space")  # on Setup, which has the focus
         setup = window("Tallywick - Setup")
+        # From Close back past the selected option to the wait, then to its longest.
         keys(setup, "Shift_L+Tab", "Shift_L+Tab", "End")
         setup.configure(y=500)  # off the drill window's result
-        screen.sync()
-        time.sleep(0.5)
+        keys(drill, "Tab")  # to New Problem
         empty = result_area(drill)
-        keys(drill, "Tab", "space")  # New Problem
-        time.sleep(5)
-        root.change_attributes(event_mask=X.StructureNotifyMask)
-        ping = event.ClientMessage(window=drill, client_type=atom("WM_PROTOCOLS"),
-                                   data=(32, [atom("_NET_WM_PING"), 4242, drill.id, 0, 0]))
+        keys(drill, "space")
+        time.sleep(4.5)
+        root.change_attributes(event_mask=X.StructureNotifyMask)  # where the answer goes
+        ping = [atom("_NET_WM_PING"), 4242, drill.id, 0, 0]
         sent = time.monotonic()
-        drill.send_event(ping)
-        screen.flush()
-        while True:
-            answer = screen.next_event()
-            if answer.type == X.ClientMessage and list(answer.data[1][:2]) == [atom("_NET_WM_PING"), 4242]:
-                break
+        drill.send_event(event.ClientMessage(window=drill, client_type=atom("WM_PROTOCOLS"),
+                                             data=(32, ping)))
+        while (answer := screen.next_event()).type != X.ClientMessage or \
+                list(answer.data[1][:2]) != ping[:2]:
+            pass
         delay = time.monotonic() - sent
         hidden = result_area(drill) == empty
         time.sleep(6)
