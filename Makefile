@@ -64,7 +64,7 @@ bench:
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator startup_compare reveal_wait_probe
 	./$(BENCH_DIR)/benchmarks/bench_generator
 	xvfb-run -a dbus-run-session -- ./$(BENCH_DIR)/benchmarks/startup_compare
-	./$(BENCH_DIR)/benchmarks/reveal_wait_probe
+	xvfb-run -a ./$(BENCH_DIR)/benchmarks/reveal_wait_probe
 
 # Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer; the first
 # report stops its test, so a pass means no report at all.

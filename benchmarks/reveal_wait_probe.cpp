@@ -10,9 +10,8 @@
 
 // The CPU time the drill window's reveal wait costs: the longest wait the Setup window allows,
 // measured with the process's CPU clock around frmMain::Sleep (on Windows, mingw's runtime reads
-// that clock from the system's process times) while the drill window is on screen, on the display
-// it is given (the offscreen platform without one). It quits without closing the window, so no
-// position is saved.
+// that clock from the system's process times) while the drill window is on screen. It quits without
+// closing the window, so no position is saved.
 
 namespace
 {
@@ -28,8 +27,6 @@ double cpuSeconds()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     StartApplication();
 
