@@ -152,7 +152,7 @@ double productsInBound(Span xs, Span ys, Span products)
     const double gaps = double(products.size() - 1);
     const double byX = double(xs.size()) + gaps * reciprocalSum(xs);
     const double byY = double(ys.size()) + gaps * reciprocalSum(ys);
-    return std::min({byX, byY, double(products.size()) * MaxDivisors});
+    return std::min({byX, byY, double(products.size()) * MaxDivisorsOfTerm});
 }
 
 } // namespace pairs

@@ -19,7 +19,7 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
 
 // Pairs x in xs and y in ys whose product lies in products, all positive: at most. Each x has at
 // most (w - 1) / x + 1 multiples among w products in a row, likewise each y, and no product has
-// more than MaxDivisors divisors.
+// more than MaxDivisorsOfTerm divisors.
 double productsInBound(Span xs, Span ys, Span products);
 
 } // namespace pairs

@@ -29,6 +29,8 @@ private slots:
     void impossibleOperationIsSetAside();
     void factorsAndDivisorsOfRandomNumbers();
     void wholeQuotientsOfLargeTopTerms();
+    void divisorRecordHolders_data();
+    void divisorRecordHolders();
 };
 
 namespace
@@ -479,6 +481,46 @@ void tst_GeneratorExhaustive::wholeQuotientsOfLargeTopTerms()
         }
         if (wanted.size() <= 4)
             QVERIFY2(seen == wanted, qPrintable(QStringLiteral("not all reached for ") + setting));
+    }
+}
+
+void tst_GeneratorExhaustive::divisorRecordHolders_data()
+{
+    QTest::addColumn<qint64>("number");
+    QTest::addColumn<int>("divisorCount");
+    // Below 2^31 no number has more divisors than these; the last is the record below 2^32.
+    QTest::newRow("735134400") << qint64(735134400) << 1344;
+    QTest::newRow("1102701600") << qint64(1102701600) << 1440;
+    QTest::newRow("1396755360") << qint64(1396755360) << 1536;
+    QTest::newRow("2095133040") << qint64(2095133040) << 1600;
+    QTest::newRow("3491888400") << qint64(3491888400) << 1920;
+}
+
+void tst_GeneratorExhaustive::divisorRecordHolders()
+{
+    QFETCH(qint64, number);
+    QFETCH(int, divisorCount);
+    std::uint32_t divisors[MaxDivisors];
+    QCOMPARE(ListDivisors(std::uint32_t(number), divisors), divisorCount);
+    if (number > Max)
+        return;
+
+    // As the one top term and among a few, either sign, over narrow and wide divisor ranges.
+    includeOnly(OperationDivide, 0b0111);
+    for (const std::int64_t sign : {1, -1}) {
+        for (const int width : {0, 2}) {
+            for (const std::int32_t highest : {1000, Max - 1}) {
+                const auto low = std::int32_t(sign * number - width);
+                setLimits(low, std::int32_t(std::min<std::int64_t>(Max, sign * number + width)), 2,
+                          highest);
+                for (const int plainDraws : {-1, 0}) {
+                    SetPlainDrawLimit(plainDraws);
+                    QCOMPARE(DrawProblem(), GenerateOutcome::Drawn);
+                    QVERIFY(acceptable(OperationDivide, glTerm1, glTerm2));
+                    QVERIFY(glTerm2 >= 2 && glTerm2 <= highest);
+                }
+            }
+        }
     }
 }
 
