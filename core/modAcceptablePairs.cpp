@@ -1,11 +1,17 @@
 #include "core/modAcceptablePairs.h"
 
 #include "core/modFractionBands.h"
+#include "core/modGlobalsConstants.h"
 #include "core/modOperations.h"
+#include "core/modPairSampler.h"
+#include "core/modProblemGenerator.h"
 #include "core/modProductSearch.h"
 #include "core/modTermSpans.h"
 
 #include <algorithm>
+#include <iterator>
+#include <memory>
+#include <vector>
 
 namespace
 {
@@ -15,11 +21,6 @@ using namespace pairs;
 // Building acceptable pairs directly. For a given top term the bottom terms that give one kind of
 // result form an interval (or, for whole division, the multiples of the divisor), so the sets of
 // acceptable pairs are a few pieces of simple shape.
-
-struct Pair {
-    Int term1 = 0;
-    Int term2 = 0;
-};
 
 // One piece of the acceptable pairs of an operation.
 struct Piece {
@@ -222,6 +223,151 @@ double pieceCountBound(const Piece &piece, const Terms &terms)
     return 0;
 }
 
+// Proposals covering the pairs of one piece, as pairs of steps of r.
+void addProposals(const Piece &piece, const TermDraw &top, const TermDraw &bottom,
+                  const Terms &terms, PairSampler &sampler)
+{
+    const Span tops = terms.top;
+    const Span bottoms = terms.bottom;
+    const Span result = piece.result;
+    auto add = [&](Span topValues, Int perTop, WindowProposal::Window window) {
+        sampler.add(std::make_unique<WindowProposal>(top, top.steps(topValues), bottom, perTop,
+                                                     std::move(window)));
+    };
+    // For a sum or a difference every window has at most this many values.
+    const Int widest = std::min(result.size(), bottoms.size());
+    switch (piece.shape) {
+    case Piece::Shape::Sum:
+    case Piece::Shape::Difference: {
+        // The windows of the tops of a stretch all lie in the windows' union, and none holds
+        // more than widest values. The cuts fall where an end of the window starts or stops
+        // moving with the top term.
+        const bool sum = piece.shape == Piece::Shape::Sum;
+        auto window = [=](Span ts) {
+            return sum ? meet(bottoms, {result.lo - ts.hi, result.hi - ts.lo})
+                       : meet(bottoms, {ts.lo - result.hi, ts.hi - result.lo});
+        };
+        const Span topValues = sum ? meet(tops, {result.lo - bottoms.hi, result.hi - bottoms.lo})
+                                   : meet(tops, {bottoms.lo + result.lo, bottoms.hi + result.hi});
+        const std::vector<Int> points =
+            sum ? std::vector<Int>{result.hi - bottoms.hi + 1, result.lo - bottoms.lo}
+                : std::vector<Int>{bottoms.lo + result.hi + 1, bottoms.hi + result.lo};
+        cutForWindows(topValues, points, [&](Span stretch) {
+            add(stretch, std::min(bottom.steps(window(stretch)).size(), bottom.mostSteps(widest)),
+                [window](Int term1) {
+                    return window({term1, term1});
+                });
+        });
+        break;
+    }
+    case Piece::Shape::ZeroTop:
+        add(meet(tops, {0, 0}), bottom.steps(bottoms).size(), [=](Int) { return bottoms; });
+        break;
+    case Piece::Shape::ZeroBottom:
+        // The pair 0, 0 belongs to ZeroTop.
+        add(tops, bottom.weight(0), [](Int term1) {
+            return term1 == 0 ? Span{0, -1} : Span{0, 0};
+        });
+        break;
+    case Piece::Shape::Product: {
+        const Span ys = magnitudes(bottoms, piece.sign2);
+        if (ys.empty())
+            break;
+        // The windows shrink as the top term grows: the first of each stretch is the widest.
+        const int sign2 = piece.sign2;
+        const Int bound = piece.bound;
+        auto window = [=](Int term1) {
+            return withSign(meet(ys, {1, bound / (term1 < 0 ? -term1 : term1)}), sign2);
+        };
+        const Span xs = meet(magnitudes(tops, piece.sign1), {1, bound / ys.lo});
+        cutAtPowersOf2(xs, [&](Span stretch) {
+            add(withSign(stretch, piece.sign1),
+                bottom.steps(window(piece.sign1 * stretch.lo)).size(), window);
+        });
+        break;
+    }
+    case Piece::Shape::ZeroDividend:
+        for (const Span side : {Span{Int32Min, -1}, Span{1, Int32Max}}) {
+            const Span divisors = meet(bottoms, side);
+            add(meet(tops, {0, 0}), bottom.steps(divisors).size(), [=](Int) { return divisors; });
+        }
+        break;
+    case Piece::Shape::WholeQuotient:
+        addWholeQuotients(piece.sign1, piece.sign2, top, bottom, terms, sampler);
+        break;
+    case Piece::Shape::FractionQuotient:
+        addFractions(piece.sign1, piece.sign2, top, bottom, terms, sampler);
+        break;
+    }
+}
+
+// Boxes of at most this many pairs of values have their acceptable pairs counted one by one.
+constexpr Int CountedBox = 4096;
+
+// Every acceptable pair of a small box with its number of pairs of steps.
+std::unique_ptr<Proposal> countBox(std::int32_t operation, const TermDraw &top,
+                                   const TermDraw &bottom, const Terms &terms)
+{
+    std::vector<Int> bottomWeights;
+    for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2)
+        bottomWeights.push_back(bottom.weight(term2));
+    std::vector<TableProposal::Entry> entries;
+    for (Int term1 = terms.top.lo; term1 <= terms.top.hi; ++term1) {
+        const Int topWeight = top.weight(term1);
+        for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2) {
+            const auto a = std::int32_t(term1);
+            const auto b = std::int32_t(term2);
+            const std::optional<std::int32_t> result = ComputeResult(operation, a, b);
+            if (result && ResultAllowed(operation, a, b, *result))
+                entries.push_back(
+                    {{term1, term2}, Wide(topWeight) * bottomWeights[term2 - terms.bottom.lo]});
+        }
+    }
+    return std::make_unique<TableProposal>(entries);
+}
+
+// The settings a sampler was built for: the limits and every flag.
+std::vector<std::int32_t> settingsNow()
+{
+    std::vector<std::int32_t> settings = {glTerm1Low, glTerm1High, glTerm2Low, glTerm2High};
+    for (const Operation &operation : Operations) {
+        settings.push_back(*operation.included);
+        for (const ResultKindFlag &kind : operation.kinds)
+            settings.push_back(*kind.allowed);
+    }
+    return settings;
+}
+
+// The proposals of an operation under the current settings. Building them costs a scan where
+// whole quotients have to be counted one by one, so they are kept until a setting changes, which
+// only Setup does; a press compares the settings with those they were built for.
+const PairSampler &samplerFor(std::int32_t operation)
+{
+    struct Built {
+        std::vector<std::int32_t> settings;
+        PairSampler sampler;
+    };
+    static Built built[std::size(Operations) + 1];
+    Built &entry = built[FindOperation(operation) ? operation : 0];
+    std::vector<std::int32_t> settings = settingsNow();
+    if (entry.settings.empty() || entry.settings != settings) {
+        entry.settings = std::move(settings);
+        entry.sampler = PairSampler();
+        const Terms terms = currentTerms();
+        const TermDraw top(glTerm1Low, glTerm1High);
+        const TermDraw bottom(glTerm2Low, glTerm2High);
+        if (Wide(terms.top.size()) * terms.bottom.size() <= CountedBox) {
+            entry.sampler.add(countBox(operation, top, bottom, terms));
+        } else {
+            Piece pieces[MaxPieces];
+            const int count = collectPieces(operation, pieces);
+            for (int i = 0; i < count; ++i)
+                addProposals(pieces[i], top, bottom, terms, entry.sampler);
+        }
+    }
+    return entry.sampler;
+}
+
 } // namespace
 
 bool AcceptablePairExists(std::int32_t operation)
@@ -251,29 +397,15 @@ double AcceptableShareBound(std::int32_t operation)
 
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
-    const Terms terms = currentTerms();
-    Piece pieces[MaxPieces];
-    const int count = collectPieces(operation, pieces);
-    const Chooser random(true);
-
-    // The first piece tried is picked in proportion to its count of pairs, and the rest follow in
-    // turn: every piece can come first, so every pair stays reachable, with one draw.
-    double weights[MaxPieces];
-    double total = 0;
-    for (int i = 0; i < count; ++i)
-        total += weights[i] = pieceCountBound(pieces[i], terms);
-    int first = 0;
-    if (total > 0) {
-        constexpr Int Steps = Int(1) << 53;
-        double point = double(random.pick({0, Steps - 1})) / double(Steps) * total;
-        while (first < count - 1 && point >= weights[first])
-            point -= weights[first++];
-    }
-    for (int i = 0; i < count; ++i) {
-        Pair pair;
-        if (buildPair(pieces[(first + i) % count], terms, random, pair))
-            return TermPair{static_cast<std::int32_t>(pair.term1),
-                            static_cast<std::int32_t>(pair.term2)};
-    }
-    return std::nullopt;
+    const PairSampler &sampler = samplerFor(operation);
+    auto acceptable = [operation](const Pair &pair) {
+        const auto term1 = std::int32_t(pair.term1);
+        const auto term2 = std::int32_t(pair.term2);
+        const std::optional<std::int32_t> result = ComputeResult(operation, term1, term2);
+        return result && ResultAllowed(operation, term1, term2, *result);
+    };
+    Pair pair;
+    if (!sampler.draw(pair, acceptable))
+        return std::nullopt;
+    return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
 }

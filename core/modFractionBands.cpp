@@ -1,5 +1,7 @@
 #include "core/modFractionBands.h"
 
+#include <memory>
+
 namespace pairs
 {
 
@@ -86,6 +88,30 @@ double fractionCountBound(int sign1, int sign2, const Terms &terms)
                                                double(growing.size()) / 2.0;
     return below +
            double(meet(divisors, {cap + 1, Int32MinMagnitude}).size()) * double(terms.top.size());
+}
+
+void addFractions(int sign1, int sign2, const TermDraw &top, const TermDraw &bottom,
+                  const Terms &terms, PairSampler &sampler)
+{
+    Span divisors = meet(magnitudes(terms.bottom, sign2), {2, Int32MinMagnitude});
+    const Span topTerms = terms.top;
+    auto band = [sign1, topTerms](Int divisor) {
+        const Int half = divisor / 2;
+        const Span tops = sign1 > 0   ? Span{half + 1, Int32Max}
+                          : sign1 < 0 ? Span{Int32Min, -half - 1}
+                                      : Span{-half, half};
+        return meet(tops, topTerms);
+    };
+    // Away from 0 the bands end where half the divisor passes the largest top of that side.
+    if (sign1 != 0)
+        divisors = meet(divisors, {2, 2 * magnitudes(topTerms, sign1).hi - 1});
+    auto remainder = [](const Pair &pair) { return pair.term1 % pair.term2 != 0; };
+    cutAtPowersOf2(divisors, [&](Span stretch) {
+        const Span widest = band(sign1 == 0 ? stretch.hi : stretch.lo);
+        sampler.add(std::make_unique<WindowProposal>(
+            bottom, bottom.steps(withSign(stretch, sign2)), top, top.steps(widest).size(),
+            [band](Int term2) { return band(term2 < 0 ? -term2 : term2); }, false, remainder));
+    });
 }
 
 } // namespace pairs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/modPairSampler.h"
 #include "core/modTermSpans.h"
 
 // Divisions that leave a remainder, by the band of top terms each divisor rounds to one side.
@@ -16,5 +17,10 @@ bool buildFraction(int sign1, int sign2, const Terms &terms, const Chooser &choo
 
 // The pairs of buildFraction's piece: at most.
 double fractionCountBound(int sign1, int sign2, const Terms &terms);
+
+// Proposals covering buildFraction's piece: for divisors from one power of 2 to the next, the
+// widest of their bands of tops bounds the steps of every band.
+void addFractions(int sign1, int sign2, const TermDraw &top, const TermDraw &bottom,
+                  const Terms &terms, PairSampler &sampler);
 
 } // namespace pairs

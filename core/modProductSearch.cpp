@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 namespace pairs
 {
@@ -77,7 +78,187 @@ bool factorProducts(Span xs, Span ys, Span products, const Chooser &chooser, Int
 // Roughly how many divisions of the scan cost as much as factoring one product.
 constexpr Int DivisionsPerFactoring = 500;
 
+// Tops of at most this many values have their quotients up to the width counted one by one.
+constexpr Int CountedWidth = 1024;
+
+// The magnitudes of span's values of one sign that draw gives, from the lowest to the highest.
+Span drawnMagnitudes(const TermDraw &draw, Span span, int sign)
+{
+    const Span reached = draw.reachable(withSign(magnitudes(span, sign), sign));
+    return reached.empty() ? reached : magnitudes(reached, sign);
+}
+
+// Units (divisor step, index of a multiple, step of that multiple): for divisors d of one stretch,
+// the multiples of d among the tops, at most most of them, each with at most perTop steps.
+class MultiplesProposal : public Proposal
+{
+public:
+    MultiplesProposal(const TermDraw &top, const TermDraw &bottom, Span divisorSteps, Span tops,
+                      int sign1, Int most)
+        : Proposal(Wide(divisorSteps.size()) * most * top.mostSteps(1)), m_top(top),
+          m_bottom(bottom), m_divisorSteps(divisorSteps), m_tops(tops), m_sign1(sign1),
+          m_perTop(top.mostSteps(1)), m_most(most)
+    {
+    }
+
+    bool pairAt(Wide unit, Pair &pair) const override
+    {
+        const Wide perDivisor = Wide(m_most) * m_perTop;
+        const Int term2 = m_bottom.valueAt(m_divisorSteps.lo + Int(unit / perDivisor));
+        const Int divisor = term2 < 0 ? -term2 : term2;
+        const Int rest = Int(unit % perDivisor);
+        const Int top = ceilDiv(m_tops.lo, divisor) * divisor + rest / m_perTop * divisor;
+        if (top > m_tops.hi)
+            return false;
+        const Span steps = m_top.steps({m_sign1 * top, m_sign1 * top});
+        if (rest % m_perTop >= steps.size())
+            return false;
+        pair = {m_sign1 * top, term2};
+        return true;
+    }
+
+private:
+    TermDraw m_top;
+    TermDraw m_bottom;
+    Span m_divisorSteps;
+    Span m_tops;
+    int m_sign1;
+    Int m_perTop;
+    Int m_most;
+};
+
+// Units (quotient, divisor step, top step) for quotients q of one stretch: the divisors above
+// the width whose multiple by q is a top, at most perQuotient steps of them.
+class QuotientProposal : public Proposal
+{
+public:
+    QuotientProposal(const TermDraw &top, const TermDraw &bottom, Span quotients, Span tops,
+                     Span divisors, int sign1, int sign2)
+        : Proposal(Wide(quotients.size()) * bottom.mostSteps((tops.size() - 1) / quotients.lo + 1) *
+                   top.mostSteps(1)),
+          m_top(top), m_bottom(bottom), m_quotients(quotients), m_tops(tops), m_divisors(divisors),
+          m_sign1(sign1), m_sign2(sign2),
+          m_perQuotient(bottom.mostSteps((tops.size() - 1) / quotients.lo + 1)),
+          m_perTop(top.mostSteps(1))
+    {
+    }
+
+    bool pairAt(Wide unit, Pair &pair) const override
+    {
+        const Wide perQuotient = Wide(m_perQuotient) * m_perTop;
+        const Int quotient = m_quotients.lo + Int(unit / perQuotient);
+        const Int rest = Int(unit % perQuotient);
+        const Span divisors =
+            meet(m_divisors, {ceilDiv(m_tops.lo, quotient), m_tops.hi / quotient});
+        const Span divisorSteps = m_bottom.steps(withSign(divisors, m_sign2));
+        if (rest / m_perTop >= divisorSteps.size())
+            return false;
+        const Int term2 = m_bottom.valueAt(divisorSteps.lo + rest / m_perTop);
+        const Int top = quotient * (term2 < 0 ? -term2 : term2);
+        if (rest % m_perTop >= m_top.weight(m_sign1 * top))
+            return false;
+        pair = {m_sign1 * top, term2};
+        return true;
+    }
+
+private:
+    TermDraw m_top;
+    TermDraw m_bottom;
+    Span m_quotients;
+    Span m_tops;
+    Span m_divisors;
+    int m_sign1;
+    int m_sign2;
+    Int m_perQuotient;
+    Int m_perTop;
+};
+
+// Adds the pair top / divisor to entries with its weight, when the divisor is a bottom.
+void addCounted(std::vector<TableProposal::Entry> &entries, const TermDraw &top,
+                const TermDraw &bottom, Int topTerm, Int term2)
+{
+    const Wide weight = Wide(top.weight(topTerm)) * bottom.weight(term2);
+    if (weight > 0)
+        entries.push_back({{topTerm, term2}, weight});
+}
+
 } // namespace
+
+void addWholeQuotients(int sign1, int sign2, const TermDraw &top, const TermDraw &bottom,
+                       const Terms &terms, PairSampler &sampler)
+{
+    const Span tops = drawnMagnitudes(top, terms.top, sign1);
+    const Span divisors = drawnMagnitudes(bottom, terms.bottom, sign2);
+    if (tops.empty() || divisors.empty())
+        return;
+    const Int width = tops.size();
+
+    // Divisors up to the width: propose a multiple and its step, or a top and test it, whichever
+    // has fewer units.
+    const Span topSteps = top.steps(withSign(tops, sign1));
+    cutAtPowersOf2(meet(divisors, {1, width}), [&](Span stretch) {
+        const Span divisorSteps = bottom.steps(withSign(stretch, sign2));
+        const Int most = (width - 1) / stretch.lo + 1;
+        if (Wide(most) * top.mostSteps(1) <= topSteps.size()) {
+            sampler.add(
+                std::make_unique<MultiplesProposal>(top, bottom, divisorSteps, tops, sign1, most));
+            return;
+        }
+        auto divides = [](const Pair &pair) { return pair.term1 % pair.term2 == 0; };
+        sampler.add(std::make_unique<WindowProposal>(
+            bottom, divisorSteps, top, topSteps.size(),
+            [span = withSign(tops, sign1)](Int) { return span; }, false, divides));
+    });
+
+    // Quotients up to the width with divisors above it.
+    const Span large = meet(divisors, {width + 1, Int32MinMagnitude});
+    const Span quotients = {1, std::min(width, tops.hi / (width + 1))};
+    if (!large.empty() && !quotients.empty()) {
+        if (width > CountedWidth) {
+            cutAtPowersOf2(quotients, [&](Span stretch) {
+                sampler.add(std::make_unique<QuotientProposal>(top, bottom, stretch, tops, large,
+                                                               sign1, sign2));
+            });
+        } else {
+            std::vector<TableProposal::Entry> entries;
+            for (Int quotient = quotients.lo; quotient <= quotients.hi; ++quotient) {
+                const Span values =
+                    withSign(meet(large, {ceilDiv(tops.lo, quotient), tops.hi / quotient}), sign2);
+                const Span steps = bottom.steps(values);
+                // Each step, or each value, whichever are fewer.
+                if (steps.size() <= values.size()) {
+                    for (Int step = steps.lo; step <= steps.hi; ++step) {
+                        const Int term2 = bottom.valueAt(step);
+                        const Int topTerm = sign1 * quotient * (term2 < 0 ? -term2 : term2);
+                        const Wide weight = top.weight(topTerm);
+                        if (weight > 0)
+                            entries.push_back({{topTerm, term2}, weight});
+                    }
+                } else {
+                    for (Int term2 = values.lo; term2 <= values.hi; ++term2)
+                        addCounted(entries, top, bottom,
+                                   sign1 * quotient * (term2 < 0 ? -term2 : term2), term2);
+                }
+            }
+            sampler.add(std::make_unique<TableProposal>(entries));
+        }
+    }
+
+    // Both above the width: then each has at most one multiple among the tops, and the smaller is
+    // at most the square root of the largest top, so a scan of those finds every pair.
+    std::vector<TableProposal::Entry> entries;
+    for (Int x = width + 1; x <= floorSqrt(tops.hi); ++x) {
+        const Int topTerm = ceilDiv(tops.lo, x) * x;
+        const Int y = topTerm / x;
+        if (topTerm > tops.hi || y < x)
+            continue;
+        if (divisors.contains(x))
+            addCounted(entries, top, bottom, sign1 * topTerm, sign2 * x);
+        if (y != x && divisors.contains(y))
+            addCounted(entries, top, bottom, sign1 * topTerm, sign2 * y);
+    }
+    sampler.add(std::make_unique<TableProposal>(entries));
+}
 
 bool narrowToProducts(Span &xs, Span &ys, Span products)
 {

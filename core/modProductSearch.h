@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/modPairSampler.h"
 #include "core/modTermSpans.h"
 
 // Pairs of positive factors whose product lies in a span of products: the pairs of whole division,
@@ -21,5 +22,11 @@ bool findProduct(Span xs, Span ys, Span products, const Chooser &chooser, Int &x
 // most (w - 1) / x + 1 multiples among w products in a row, likewise each y, and no product has
 // more than MaxDivisorsOfTerm divisors.
 double productsInBound(Span xs, Span ys, Span products);
+
+// Proposals covering the whole quotients of tops of sign1 by bottoms of sign2: pairs d, q with the
+// top term's magnitude d * q. Divisors up to the width w of the tops each have a multiple among
+// them; quotients up to w are next; the rare pairs with both above w are counted one by one.
+void addWholeQuotients(int sign1, int sign2, const TermDraw &top, const TermDraw &bottom,
+                       const Terms &terms, PairSampler &sampler);
 
 } // namespace pairs

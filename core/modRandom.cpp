@@ -85,6 +85,11 @@ double random_number(std::int32_t low, std::int32_t high)
         generator().mixInClock();
         r = generator().nextSingle();
     }
+    return TermForFraction(low, high, r);
+}
+
+double TermForFraction(std::int32_t low, std::int32_t high, float r)
+{
     // floor(n * r + low) equals floor(n * r) + low because low is whole; adding low last keeps a
     // large low from rounding n * r up to the next integer.
     const double n = double(high) - double(low) + 1.0;

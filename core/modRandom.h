@@ -10,6 +10,12 @@
 // high < low the same formula gives high + 1 up to low, low itself only for r = 0.
 double random_number(std::int32_t low, std::int32_t high);
 
+// The generator's r has 24 bits: one of RandomSteps equally likely values step / RandomSteps.
+inline constexpr std::int64_t RandomSteps = std::int64_t(1) << 24;
+
+// What random_number gives for these limits when its r is this one.
+double TermForFraction(std::int32_t low, std::int32_t high, float r);
+
 // A uniform whole number from low to high (low <= high) from the same generator. Unlike
 // random_number, whose r carries 24 bits, it reaches every value of any 32-bit range.
 std::int64_t UniformWholeNumber(std::int64_t low, std::int64_t high);

@@ -2,8 +2,11 @@
 
 #include "core/modRandom.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <vector>
 
 // Spans of whole numbers: the terms random_number gives for two limits, the values of one sign,
 // the choices a construction makes within them, and counts of pairs of terms. All arithmetic here
@@ -38,8 +41,22 @@ Int floorSqrt(Int value);
 // below low.
 Span termSpan(std::int32_t low, std::int32_t high);
 
-// The magnitudes of the nonzero values of a span on one side of 0.
+// The magnitudes of the nonzero values of a span on one side of 0, and those values again.
 Span magnitudes(Span span, int sign);
+Span withSign(Span magnitudes, int sign);
+
+// Calls cut with the pieces of a span of positive numbers from one power of 2 to the next.
+template <typename Cut> void cutAtPowersOf2(Span span, Cut cut)
+{
+    for (Int from = span.lo; from <= span.hi;) {
+        Int power = 1;
+        while (power <= from)
+            power *= 2;
+        const Int to = std::min(span.hi, power - 1);
+        cut(Span{from, to});
+        from = to + 1;
+    }
+}
 
 // Makes the choices of a construction: at random when drawing a problem, or always the first
 // option when only asking whether an acceptable pair exists.
@@ -73,6 +90,46 @@ private:
     bool m_random;
 };
 
+// Two terms, in 64 bits.
+struct Pair {
+    Int term1 = 0;
+    Int term2 = 0;
+};
+
+// What random_number draws for one pair of limits. Each of its RandomSteps equally likely steps of
+// r gives one value, and the value rises with the step (or falls, when high is below low), so the
+// steps that give a span of values form a span of steps, and a value is as likely as its steps
+// are many.
+class TermDraw
+{
+public:
+    TermDraw(std::int32_t low, std::int32_t high);
+
+    Int valueAt(Int step) const;
+    Span steps(Span values) const;
+    Int weight(Int value) const { return steps({value, value}).size(); }
+    // The lowest and the highest value of values that some step gives; empty when none.
+    Span reachable(Span values) const;
+    // The most steps that any count consecutive values can have together.
+    Int mostSteps(Int count) const;
+
+private:
+    Int firstStepFrom(Int guess, bool (*holds)(const TermDraw &, Int, Int), Int value) const;
+
+    std::int32_t m_low;
+    std::int32_t m_high;
+    Int m_count; // high - low + 1, negative when high is below low - 1
+};
+
+// A uniform whole number from 0 to count - 1 (count at least 1).
+__extension__ using Wide = __int128;
+Wide pickBelow(Wide count);
+
+// Calls cut with stretches of span: cut first at each of points (a new stretch starts there), then
+// each piece into stretches doubling in length from both its ends. A window that grows or shrinks
+// by a value per value across a piece then changes within a stretch by at most a factor 2.
+void cutForWindows(Span span, const std::vector<Int> &points, const std::function<void(Span)> &cut);
+
 struct Terms {
     Span top;
     Span bottom;
@@ -96,8 +153,6 @@ template <typename Predicate> Int firstWhere(Span span, Predicate holds)
     }
     return lo;
 }
-
-__extension__ using Wide = __int128; // counts of 32-bit pairs reach 2^64
 
 // Pairs of a box with a sum within sums, counted exactly.
 double pairsWithSumIn(Span xs, Span ys, Span sums);

@@ -2,13 +2,17 @@
 
 #include "core/modGlobalsConstants.h"
 #include "core/modProblemGenerator.h"
+#include "core/modRandom.h"
 
 #include <cmath>
 #include <map>
 #include <utility>
+#include <vector>
 
-// Ordinary settings must give every acceptable problem equally often. Chi-square over small
-// ranges with fixed seeds; the bound sits far in the tail, so a fair generator never fails it.
+// Every setting must give each acceptable problem as often as drawing both terms until the result
+// is acceptable would: in proportion to the steps of r that give each term. Chi-square against
+// probabilities counted by brute force, with fixed seeds; the bound sits so far in the tail that a
+// fair generator fails it less than once in a million seeds.
 class tst_GeneratorStatistics : public QObject
 {
     Q_OBJECT
@@ -17,8 +21,9 @@ private slots:
     void init();
     void cleanup();
 
-    void problemsAreUniformOverAcceptablePairs_data();
-    void problemsAreUniformOverAcceptablePairs();
+    void problemsFollowTheDrawnDistribution_data();
+    void problemsFollowTheDrawnDistribution();
+    void shareOfQuotient1InTheFullBox();
     void operationsAreEquallyLikely();
 };
 
@@ -42,6 +47,15 @@ double chiSquare(const std::map<std::pair<int, int>, int> &counts, int cells, in
     return sum;
 }
 
+// How many of the 2^24 steps of r give each term from low to high (low <= high).
+std::vector<double> stepsPerTerm(std::int32_t low, std::int32_t high)
+{
+    std::vector<double> steps(std::size_t(high - low + 1), 0.0);
+    for (std::int64_t k = 0; k < RandomSteps; ++k)
+        steps[std::size_t(TermForFraction(low, high, float(k) * 0x1.0p-24f) - low)] += 1;
+    return steps;
+}
+
 } // namespace
 
 void tst_GeneratorStatistics::init()
@@ -57,7 +71,7 @@ void tst_GeneratorStatistics::cleanup()
     SetDefaultSettings();
 }
 
-void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs_data()
+void tst_GeneratorStatistics::problemsFollowTheDrawnDistribution_data()
 {
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("kinds");
@@ -65,21 +79,38 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs_data()
     QTest::addColumn<int>("high1");
     QTest::addColumn<int>("low2");
     QTest::addColumn<int>("high2");
+    QTest::addColumn<int>("plainDraws"); // -1 as a press has them, 0 for the construction alone
     QTest::addColumn<quint64>("seed");
 
     // kinds: the result-kind flags as bits, in the order of the operation table.
-    QTest::newRow("defaults") << int(OperationAdd) << 0b001 << 1 << 10 << 1 << 10 << quint64(1);
+    QTest::newRow("defaults") << int(OperationAdd) << 0b001 << 1 << 10 << 1 << 10 << -1
+                              << quint64(1);
     QTest::newRow("sums of 0 or less")
-        << int(OperationAdd) << 0b110 << -5 << 5 << -5 << 5 << quint64(2);
+        << int(OperationAdd) << 0b110 << -5 << 5 << -5 << 5 << -1 << quint64(2);
     QTest::newRow("differences of 0 or more")
-        << int(OperationSubtract) << 0b011 << 1 << 6 << 1 << 6 << quint64(3);
+        << int(OperationSubtract) << 0b011 << 1 << 6 << 1 << 6 << -1 << quint64(3);
     QTest::newRow("products of 0 or less")
-        << int(OperationMultiply) << 0b10 << -3 << 3 << -3 << 3 << quint64(4);
+        << int(OperationMultiply) << 0b10 << -3 << 3 << -3 << 3 << -1 << quint64(4);
     QTest::newRow("positive whole quotients")
-        << int(OperationDivide) << 0b0101 << 1 << 12 << 1 << 4 << quint64(5);
+        << int(OperationDivide) << 0b0101 << 1 << 12 << 1 << 4 << -1 << quint64(5);
+    // Where plain draws mostly miss, alone and after plain draws.
+    QTest::newRow("whole quotients, 1..24 both")
+        << int(OperationDivide) << 0b0101 << 1 << 24 << 1 << 24 << 0 << quint64(6);
+    QTest::newRow("whole quotients, 1..300 both, a press")
+        << int(OperationDivide) << 0b0101 << 1 << 300 << 1 << 300 << -1 << quint64(7);
+    QTest::newRow("positive differences, 1..5 minus 0..400")
+        << int(OperationSubtract) << 0b001 << 1 << 5 << 0 << 400 << 0 << quint64(8);
+    QTest::newRow("negative products, -40..30 by -20..45")
+        << int(OperationMultiply) << 0b10 << -40 << 30 << -20 << 45 << 0 << quint64(9);
+    QTest::newRow("negative whole quotients, -60..50 by -7..9")
+        << int(OperationDivide) << 0b0110 << -60 << 50 << -7 << 9 << 0 << quint64(10);
+    QTest::newRow("fractions only, -30..40 by 2..5")
+        << int(OperationDivide) << 0b1011 << -30 << 40 << 2 << 5 << 0 << quint64(11);
+    QTest::newRow("zero sums, -3..90 and -70..2, high below low")
+        << int(OperationAdd) << 0b010 << -3 << 90 << 2 << -70 << 0 << quint64(12);
 }
 
-void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
+void tst_GeneratorStatistics::problemsFollowTheDrawnDistribution()
 {
     QFETCH(int, operation);
     QFETCH(int, kinds);
@@ -87,6 +118,7 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
     QFETCH(int, high1);
     QFETCH(int, low2);
     QFETCH(int, high2);
+    QFETCH(int, plainDraws);
     QFETCH(quint64, seed);
 
     includeOnly(operation, unsigned(kinds));
@@ -94,30 +126,95 @@ void tst_GeneratorStatistics::problemsAreUniformOverAcceptablePairs()
     glTerm1High = high1;
     glTerm2Low = low2;
     glTerm2High = high2;
+    SetPlainDrawLimit(plainDraws);
 
-    int cells = 0;
-    for (int t1 = low1; t1 <= high1; ++t1) {
-        for (int t2 = low2; t2 <= high2; ++t2) {
+    // Each acceptable pair in proportion to the product of its terms' steps.
+    const TermRange terms1 = drawnTerms(low1, high1);
+    const TermRange terms2 = drawnTerms(low2, high2);
+    const std::vector<double> steps1 =
+        stepsPerTerm(std::int32_t(terms1.lo), std::int32_t(terms1.hi));
+    const std::vector<double> steps2 =
+        stepsPerTerm(std::int32_t(terms2.lo), std::int32_t(terms2.hi));
+    std::map<std::pair<int, int>, double> weights;
+    double total = 0;
+    for (int t1 = int(terms1.lo); t1 <= terms1.hi; ++t1) {
+        for (int t2 = int(terms2.lo); t2 <= terms2.hi; ++t2) {
             const std::optional<std::int32_t> result = ComputeResult(operation, t1, t2);
-            if (result && ResultAllowed(operation, t1, t2, *result))
-                ++cells;
+            if (!result || !ResultAllowed(operation, t1, t2, *result))
+                continue;
+            const double weight =
+                steps1[std::size_t(t1 - terms1.lo)] * steps2[std::size_t(t2 - terms2.lo)];
+            total += weights[{t1, t2}] = weight;
         }
     }
-    QVERIFY(cells > 10);
+    QVERIFY(weights.size() > 10);
 
     SeedRandomGenerator(seed, false);
-    const int draws = 400 * cells;
+    const int draws = 100 * int(weights.size());
     std::map<std::pair<int, int>, int> counts;
     for (int draw = 0; draw < draws; ++draw) {
         QCOMPARE(DrawProblem(), GenerateOutcome::Drawn);
         QCOMPARE(glOperator, operation);
-        QVERIFY(ResultAllowed(operation, glTerm1, glTerm2, glResult));
+        QVERIFY(weights.count({glTerm1, glTerm2}) == 1);
         ++counts[{glTerm1, glTerm2}];
     }
-    QCOMPARE(int(counts.size()), cells);
-    const double statistic = chiSquare(counts, cells, draws);
+    // Pairs expected fewer than 5 times (those of the lone step of r = 0) are pooled into one cell.
+    double statistic = 0;
+    int cells = 1;
+    double rareExpected = 0;
+    int rareCount = 0;
+    for (const auto &[pair, weight] : weights) {
+        const double expected = draws * weight / total;
+        if (expected < 5) {
+            rareExpected += expected;
+            rareCount += counts[pair];
+            continue;
+        }
+        statistic += (counts[pair] - expected) * (counts[pair] - expected) / expected;
+        ++cells;
+    }
+    // A pool expected fewer than 5 times turns up more than 25 times once in 10^10 seeds.
+    if (rareExpected >= 5)
+        statistic += (rareCount - rareExpected) * (rareCount - rareExpected) / rareExpected;
+    else
+        QVERIFY(rareCount <= 25);
+    cells -= rareExpected >= 5 ? 0 : 1;
     QVERIFY2(statistic < generousBound(cells - 1),
              qPrintable(QStringLiteral("chi-square %1 over %2 pairs").arg(statistic).arg(cells)));
+}
+
+void tst_GeneratorStatistics::shareOfQuotient1InTheFullBox()
+{
+    // Both terms over all 32-bit numbers: r's 2^24 steps give 256 j for j from -2^23 to 2^23 - 1,
+    // and 256 j2 divides 256 j1 when j2 divides j1. A j2 of magnitude m divides
+    // c(m) = (N - 1) / m + N / m + 1 of the j1 (N = 2^23), so the pairs number the sum of c(m) over
+    // the 2N - 1 values of j2, and 2N - 1 of them give the quotient 1.
+    includeOnly(OperationDivide, 0b0111);
+    glTerm1Low = glTerm2Low = std::numeric_limits<std::int32_t>::min();
+    glTerm1High = glTerm2High = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t N = std::int64_t(1) << 23;
+    double pairs = 0;
+    for (std::int64_t m = 1; m <= N; ++m)
+        pairs += double((N - 1) / m + N / m + 1) * (m < N ? 2 : 1);
+    const double share = double(2 * N - 1) / pairs;
+
+    SeedRandomGenerator(13, false);
+    const int draws = 20000;
+    int ones = 0;
+    int offSteps = 0;
+    for (int draw = 0; draw < draws; ++draw) {
+        QCOMPARE(DrawProblem(), GenerateOutcome::Drawn);
+        offSteps += glTerm1 % 256 != 0 || glTerm2 % 256 != 0 ? 1 : 0;
+        ones += glResult == 1 && glTerm1 == glTerm2 ? 1 : 0;
+    }
+    // Six standard deviations: a false alarm about once in a billion seeds.
+    const double deviation = std::sqrt(draws * share * (1 - share));
+    QVERIFY2(std::abs(ones - draws * share) < 6 * deviation && offSteps == 0,
+             qPrintable(QStringLiteral("%1 of %2 against %3, %4 terms no step gives")
+                            .arg(ones)
+                            .arg(draws)
+                            .arg(draws * share)
+                            .arg(offSteps)));
 }
 
 void tst_GeneratorStatistics::operationsAreEquallyLikely()
