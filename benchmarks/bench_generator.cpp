@@ -23,6 +23,7 @@ struct Case {
     const char *name;
     void (*apply)();
     GenerateOutcome expected;
+    bool changeEachPress = false; // a setting changes before every press, as Setup would
 };
 
 void limits(std::int32_t low1, std::int32_t high1, std::int32_t low2, std::int32_t high2)
@@ -119,6 +120,56 @@ const Case cases[] = {
      },
      GenerateOutcome::Drawn},
 
+    {"first press after a change/division positive whole only, 1..2e9 both",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(1, 2000000000, 1, 2000000000);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/division whole only, 1..1000 both",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(1, 1000, 1, 1000);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/division whole only, 2095133040 by 2..INT32_MAX-1",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(2095133040, 2095133040, 2, Max - 1);
+     },
+     GenerateOutcome::Drawn, true},
+    {"later press/division whole only, 1..1000 both",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(1, 1000, 1, 1000);
+     },
+     GenerateOutcome::Drawn},
+    {"records/division whole only, 2095133040 by 2..INT32_MAX-1",
+     [] {
+         none();
+         gbDiv = gbDivPos = gbDivWhole = true;
+         limits(2095133040, 2095133040, 2, Max - 1);
+     },
+     GenerateOutcome::Drawn},
+    {"records/division whole only, -1396755360 by 2..1000",
+     [] {
+         none();
+         gbDiv = gbDivNeg = gbDivWhole = true;
+         limits(-1396755360, -1396755360, 2, 1000);
+     },
+     GenerateOutcome::Drawn},
+    {"records/division whole only, 1102701600 +- 2 by -INT32_MAX..-2",
+     [] {
+         none();
+         gbDiv = gbDivNeg = gbDivWhole = true;
+         limits(1102701598, 1102701602, -Max, -2);
+     },
+     GenerateOutcome::Drawn},
+
     {"impossible/addition negative only, 1..10 both",
      [] {
          none();
@@ -173,6 +224,8 @@ void drawProblem(benchmark::State &state, const Case *c)
         return;
     }
     for (auto _ : state) {
+        if (c->changeEachPress)
+            glTerm2Low ^= 1;
         benchmark::DoNotOptimize(DrawProblem());
         benchmark::DoNotOptimize(glResult);
     }

@@ -9,6 +9,7 @@
 #include "core/modTermSpans.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -326,51 +327,64 @@ std::unique_ptr<Proposal> countBox(std::int32_t operation, const TermDraw &top,
     return std::make_unique<TableProposal>(entries);
 }
 
-// The settings a sampler was built for: the limits and every flag.
-std::vector<std::int32_t> settingsNow()
+// The settings an operation's answers were found for: the limits and every flag.
+using Settings = std::array<std::int32_t, 32>;
+
+Settings settingsNow()
 {
-    std::vector<std::int32_t> settings = {glTerm1Low, glTerm1High, glTerm2Low, glTerm2High};
+    Settings settings{glTerm1Low, glTerm1High, glTerm2Low, glTerm2High};
+    std::size_t next = 4;
     for (const Operation &operation : Operations) {
-        settings.push_back(*operation.included);
+        settings[next++] = *operation.included;
         for (const ResultKindFlag &kind : operation.kinds)
-            settings.push_back(*kind.allowed);
+            settings[next++] = *kind.allowed;
     }
     return settings;
 }
 
-// The proposals of an operation under the current settings. Building them costs a scan where
-// whole quotients have to be counted one by one, so they are kept until a setting changes, which
-// only Setup does; a press compares the settings with those they were built for.
-const PairSampler &samplerFor(std::int32_t operation)
+// What is known of an operation under the settings it was found for. Building the proposals
+// costs a scan where whole quotients have to be counted one by one, and the existence test can
+// factor a top term, so both are kept until a setting changes, which only Setup does: each press
+// compares the settings with these.
+struct Known {
+    Settings settings{};
+    bool valid = false;
+    std::optional<bool> exists;
+    std::optional<double> share;
+    std::unique_ptr<PairSampler> sampler;
+};
+
+Known &knownFor(std::int32_t operation)
 {
-    struct Built {
-        std::vector<std::int32_t> settings;
-        PairSampler sampler;
-    };
-    static Built built[std::size(Operations) + 1];
-    Built &entry = built[FindOperation(operation) ? operation : 0];
-    std::vector<std::int32_t> settings = settingsNow();
-    if (entry.settings.empty() || entry.settings != settings) {
-        entry.settings = std::move(settings);
-        entry.sampler = PairSampler();
-        const Terms terms = currentTerms();
-        const TermDraw top(glTerm1Low, glTerm1High);
-        const TermDraw bottom(glTerm2Low, glTerm2High);
-        if (Wide(terms.top.size()) * terms.bottom.size() <= CountedBox) {
-            entry.sampler.add(countBox(operation, top, bottom, terms));
-        } else {
-            Piece pieces[MaxPieces];
-            const int count = collectPieces(operation, pieces);
-            for (int i = 0; i < count; ++i)
-                addProposals(pieces[i], top, bottom, terms, entry.sampler);
-        }
-    }
-    return entry.sampler;
+    static Known known[std::size(Operations) + 1];
+    Known &entry = known[FindOperation(operation) ? operation : 0];
+    const Settings settings = settingsNow();
+    if (!entry.valid || entry.settings != settings)
+        entry = Known{settings, true, {}, {}, {}};
+    return entry;
 }
 
-} // namespace
+const PairSampler &samplerFor(std::int32_t operation)
+{
+    Known &known = knownFor(operation);
+    if (known.sampler)
+        return *known.sampler;
+    known.sampler = std::make_unique<PairSampler>();
+    const Terms terms = currentTerms();
+    const TermDraw top(glTerm1Low, glTerm1High);
+    const TermDraw bottom(glTerm2Low, glTerm2High);
+    if (Wide(terms.top.size()) * terms.bottom.size() <= CountedBox) {
+        known.sampler->add(countBox(operation, top, bottom, terms));
+    } else {
+        Piece pieces[MaxPieces];
+        const int count = collectPieces(operation, pieces);
+        for (int i = 0; i < count; ++i)
+            addProposals(pieces[i], top, bottom, terms, *known.sampler);
+    }
+    return *known.sampler;
+}
 
-bool AcceptablePairExists(std::int32_t operation)
+bool pairExists(std::int32_t operation)
 {
     const Terms terms = currentTerms();
     Piece pieces[MaxPieces];
@@ -384,7 +398,7 @@ bool AcceptablePairExists(std::int32_t operation)
     return false;
 }
 
-double AcceptableShareBound(std::int32_t operation)
+double shareBound(std::int32_t operation)
 {
     const Terms terms = currentTerms();
     Piece pieces[MaxPieces];
@@ -393,6 +407,24 @@ double AcceptableShareBound(std::int32_t operation)
     for (int i = 0; i < count; ++i)
         pairs += pieceCountBound(pieces[i], terms);
     return std::min(1.0, pairs / (double(terms.top.size()) * double(terms.bottom.size())));
+}
+
+} // namespace
+
+bool AcceptablePairExists(std::int32_t operation)
+{
+    Known &known = knownFor(operation);
+    if (!known.exists)
+        known.exists = pairExists(operation);
+    return *known.exists;
+}
+
+double AcceptableShareBound(std::int32_t operation)
+{
+    Known &known = knownFor(operation);
+    if (!known.share)
+        known.share = shareBound(operation);
+    return *known.share;
 }
 
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)

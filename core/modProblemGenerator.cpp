@@ -64,9 +64,9 @@ bool drawForOperation(std::int32_t operation)
 {
     if (!AcceptablePairExists(operation))
         return false;
-    // Where the plain draws would find a pair in fewer than one press in a hundred they are not
-    // worth their clock readings.
-    const bool hopeless = AcceptableShareBound(operation) * plainDrawLimit() < 0.01;
+    // Where fewer than one plain draw in eight would be acceptable they are not worth their clock
+    // readings: the construction is as exact and costs about as much as eight of them.
+    const bool hopeless = AcceptableShareBound(operation) * 8 < 1;
     for (int draw = 0; draw < (hopeless ? 0 : plainDrawLimit()); ++draw) {
         glTerm1 = static_cast<std::int32_t>(random_number(glTerm1Low, glTerm1High));
         glTerm2 = static_cast<std::int32_t>(random_number(glTerm2Low, glTerm2High));

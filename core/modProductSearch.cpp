@@ -245,17 +245,30 @@ void addWholeQuotients(int sign1, int sign2, const TermDraw &top, const TermDraw
     }
 
     // Both above the width: then each has at most one multiple among the tops, and the smaller is
-    // at most the square root of the largest top, so a scan of those finds every pair.
+    // at most the square root of the largest top, so a scan of those finds every pair. A few tops
+    // are cheaper to factor.
     std::vector<TableProposal::Entry> entries;
-    for (Int x = width + 1; x <= floorSqrt(tops.hi); ++x) {
-        const Int topTerm = ceilDiv(tops.lo, x) * x;
-        const Int y = topTerm / x;
-        if (topTerm > tops.hi || y < x)
-            continue;
-        if (divisors.contains(x))
-            addCounted(entries, top, bottom, sign1 * topTerm, sign2 * x);
-        if (y != x && divisors.contains(y))
-            addCounted(entries, top, bottom, sign1 * topTerm, sign2 * y);
+    auto addPair = [&](Int topTerm, Int divisor) {
+        if (divisor > width && topTerm / divisor > width && divisors.contains(divisor))
+            addCounted(entries, top, bottom, sign1 * topTerm, sign2 * divisor);
+    };
+    const Int root = floorSqrt(tops.hi);
+    if (width * DivisionsPerFactoring < root - width) {
+        std::uint32_t found[MaxDivisors];
+        for (Int topTerm = tops.lo; topTerm <= tops.hi; ++topTerm) {
+            const int count = ListDivisors(std::uint32_t(topTerm), found);
+            for (int i = 0; i < count; ++i)
+                addPair(topTerm, found[i]);
+        }
+    } else {
+        for (Int x = width + 1; x <= root; ++x) {
+            const Int topTerm = ceilDiv(tops.lo, x) * x;
+            if (topTerm > tops.hi || topTerm / x < x)
+                continue;
+            addPair(topTerm, x);
+            if (topTerm / x != x)
+                addPair(topTerm, topTerm / x);
+        }
     }
     sampler.add(std::make_unique<TableProposal>(entries));
 }
