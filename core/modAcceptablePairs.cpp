@@ -364,12 +364,21 @@ Known &knownFor(std::int32_t operation)
     return entry;
 }
 
+bool acceptable(std::int32_t operation, const Pair &pair)
+{
+    const auto term1 = std::int32_t(pair.term1);
+    const auto term2 = std::int32_t(pair.term2);
+    const std::optional<std::int32_t> result = ComputeResult(operation, term1, term2);
+    return result && ResultAllowed(operation, term1, term2, *result);
+}
+
 const PairSampler &samplerFor(std::int32_t operation)
 {
     Known &known = knownFor(operation);
     if (known.sampler)
         return *known.sampler;
-    known.sampler = std::make_unique<PairSampler>();
+    known.sampler = std::make_unique<PairSampler>(
+        [operation](const Pair &pair) { return acceptable(operation, pair); });
     const Terms terms = currentTerms();
     const TermDraw top(glTerm1Low, glTerm1High);
     const TermDraw bottom(glTerm2Low, glTerm2High);
@@ -429,15 +438,8 @@ double AcceptableShareBound(std::int32_t operation)
 
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
-    const PairSampler &sampler = samplerFor(operation);
-    auto acceptable = [operation](const Pair &pair) {
-        const auto term1 = std::int32_t(pair.term1);
-        const auto term2 = std::int32_t(pair.term2);
-        const std::optional<std::int32_t> result = ComputeResult(operation, term1, term2);
-        return result && ResultAllowed(operation, term1, term2, *result);
-    };
     Pair pair;
-    if (!sampler.draw(pair, acceptable))
+    if (!samplerFor(operation).draw(pair))
         return std::nullopt;
     return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
 }

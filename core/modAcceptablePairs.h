@@ -8,7 +8,8 @@
 // the multiples of the divisor), so these pairs can be found without trial and error.
 
 // Whether some pair of terms within the limits gives a result the settings allow for this
-// operation. Exact, without drawing: it decides when no problem fits.
+// operation. Exact, without drawing, and kept until a setting changes: it decides when no problem
+// fits.
 bool AcceptablePairExists(std::int32_t operation);
 
 // The share of the pairs of terms within the limits that are acceptable for this operation, or
@@ -16,9 +17,9 @@ bool AcceptablePairExists(std::int32_t operation);
 // products and quotients. It tells where plain draws are hopeless.
 double AcceptableShareBound(std::int32_t operation);
 
-// An acceptable pair of terms for this operation, built directly from the ranges of terms that give
-// each allowed kind of result, or nothing when no pair exists. Any acceptable pair can come out,
-// though not all equally often; plain draws are the uniform way.
+// An acceptable pair of terms for this operation, drawn with exactly the chance that drawing both
+// terms with random_number until acceptable would give it, or nothing when no pair exists that
+// random_number can give (or so few that 2^16 proposals find none).
 struct TermPair {
     std::int32_t term1;
     std::int32_t term2;

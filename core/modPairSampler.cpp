@@ -25,13 +25,52 @@ bool WindowProposal::pairAt(Wide unit, Pair &pair) const
     return !m_keep || m_keep(pair);
 }
 
+bool WindowProposal::list(std::vector<Entry> &entries, std::size_t limit) const
+{
+    // Values one by one, or steps where they are fewer; every one visited counts to the limit.
+    std::size_t visited = 0;
+    auto each = [&](const TermDraw &draw, Span steps, auto visit) {
+        if (steps.empty())
+            return true;
+        const Int a = draw.valueAt(steps.lo), b = draw.valueAt(steps.hi);
+        const Span values = {std::min(a, b), std::max(a, b)};
+        visited += std::size_t(std::min(values.size(), steps.size()));
+        if (visited > limit)
+            return false;
+        if (steps.size() <= values.size()) {
+            for (Int step = steps.lo; step <= steps.hi; ++step)
+                visit(draw.valueAt(step), Int(1));
+        } else {
+            for (Int value = values.lo; value <= values.hi; ++value)
+                visit(value, draw.weight(value));
+        }
+        return true;
+    };
+    // No window has more steps than perOuter: refuse at once where that could pass the limit.
+    const Int a = m_outer.valueAt(m_outerSteps.lo), b = m_outer.valueAt(m_outerSteps.hi);
+    const Int outerCount = std::min(m_outerSteps.size(), (a < b ? b - a : a - b) + 1);
+    if (Wide(outerCount) * m_perOuter > Wide(limit))
+        return false;
+    bool fits = true;
+    const bool listed = each(m_outer, m_outerSteps, [&](Int outerValue, Int outerWeight) {
+        fits = fits && each(m_inner, m_inner.steps(m_window(outerValue)),
+                            [&](Int innerValue, Int innerWeight) {
+                                const Pair pair = m_outerIsTop ? Pair{outerValue, innerValue}
+                                                               : Pair{innerValue, outerValue};
+                                if (innerWeight > 0 && (!m_keep || m_keep(pair)))
+                                    entries.push_back({pair, Wide(outerWeight) * innerWeight});
+                            });
+    });
+    return listed && fits;
+}
+
 namespace
 {
 
-Wide totalWeight(const std::vector<TableProposal::Entry> &entries)
+Wide totalWeight(const std::vector<Proposal::Entry> &entries)
 {
     Wide total = 0;
-    for (const TableProposal::Entry &entry : entries)
+    for (const Proposal::Entry &entry : entries)
         total += entry.weight;
     return total;
 }
@@ -57,10 +96,24 @@ bool TableProposal::pairAt(Wide unit, Pair &pair) const
     return true;
 }
 
+// Proposals listing at most this many pairs are replaced by their acceptable pairs.
+constexpr std::size_t ListedPairs = 4096;
+
 void PairSampler::add(std::unique_ptr<Proposal> proposal)
 {
     if (proposal->units() <= 0)
         return;
+    std::vector<Proposal::Entry> entries;
+    if (m_acceptable && proposal->list(entries, ListedPairs)) {
+        std::vector<Proposal::Entry> kept;
+        for (const Proposal::Entry &entry : entries) {
+            if (m_acceptable(entry.pair))
+                kept.push_back(entry);
+        }
+        proposal = std::make_unique<TableProposal>(kept);
+        if (proposal->units() <= 0)
+            return;
+    }
     m_ends.push_back(units() + proposal->units());
     m_proposals.push_back(std::move(proposal));
 }
@@ -75,7 +128,7 @@ void PairSampler::add(std::unique_ptr<Proposal> proposal)
 // pair of a piece once), every other unit is refused, and a refusal starts again from a fresh
 // unit. So each acceptable pair of steps is kept with the same chance on every round, and the pair
 // kept is uniform over them, as above. Nothing depends on how many plain draws went first.
-bool PairSampler::draw(Pair &pair, const std::function<bool(const Pair &)> &acceptable) const
+bool PairSampler::draw(Pair &pair) const
 {
     const Wide total = units();
     if (total <= 0)
@@ -85,7 +138,7 @@ bool PairSampler::draw(Pair &pair, const std::function<bool(const Pair &)> &acce
         const std::size_t index =
             std::size_t(std::upper_bound(m_ends.begin(), m_ends.end(), unit) - m_ends.begin());
         const Wide start = index == 0 ? 0 : m_ends[index - 1];
-        if (m_proposals[index]->pairAt(unit - start, pair) && acceptable(pair))
+        if (m_proposals[index]->pairAt(unit - start, pair) && (!m_acceptable || m_acceptable(pair)))
             return true;
     }
     return false;

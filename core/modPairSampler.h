@@ -24,6 +24,19 @@ public:
     // The pair unit stands for (unit below units()), or false when it stands for none.
     virtual bool pairAt(Wide unit, Pair &pair) const = 0;
 
+    // Every pair the units stand for, each with its number of units, when there are at most
+    // limit of them; false when there are more or the proposal cannot list them.
+    struct Entry {
+        Pair pair;
+        Wide weight;
+    };
+    virtual bool list(std::vector<Entry> &entries, std::size_t limit) const
+    {
+        (void)entries;
+        (void)limit;
+        return false;
+    }
+
 private:
     Wide m_units;
 };
@@ -40,6 +53,7 @@ public:
     WindowProposal(const TermDraw &outer, Span outerSteps, const TermDraw &inner, Int perOuter,
                    Window window, bool outerIsTop = true, Keep keep = {});
     bool pairAt(Wide unit, Pair &pair) const override;
+    bool list(std::vector<Entry> &entries, std::size_t limit) const override;
 
 private:
     TermDraw m_outer;
@@ -55,10 +69,6 @@ private:
 class TableProposal : public Proposal
 {
 public:
-    struct Entry {
-        Pair pair;
-        Wide weight;
-    };
     explicit TableProposal(const std::vector<Entry> &entries);
     bool pairAt(Wide unit, Pair &pair) const override;
 
@@ -70,16 +80,22 @@ private:
 class PairSampler
 {
 public:
+    using Acceptable = std::function<bool(const Pair &)>;
+    explicit PairSampler(Acceptable acceptable = {}) : m_acceptable(std::move(acceptable)) {}
+
+    // Adds a proposal; one that lists few pairs is replaced by the acceptable ones among them,
+    // so that a proposal with almost no acceptable pair costs no refused rounds.
     void add(std::unique_ptr<Proposal> proposal);
     Wide units() const { return m_ends.empty() ? 0 : m_ends.back(); }
 
     // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
     // only happens when the proposals hold no acceptable pair, or almost none.
-    bool draw(Pair &pair, const std::function<bool(const Pair &)> &acceptable) const;
+    bool draw(Pair &pair) const;
 
-    static constexpr int MaxProposals = 1 << 18;
+    static constexpr int MaxProposals = 1 << 16;
 
 private:
+    Acceptable m_acceptable;
     std::vector<std::unique_ptr<Proposal>> m_proposals;
     std::vector<Wide> m_ends;
 };

@@ -57,9 +57,10 @@ std::int32_t pickOperation(const SetAside &setAside)
     return slots[k];
 }
 
-// Draws terms for one operation until a result is allowed: first plain draws, which keep the
-// problems uniform, unless they would hardly ever hit; then, where those miss, a pair built
-// directly. An operation with no acceptable pair at all is recognised without drawing.
+// Draws terms for one operation until a result is allowed: first plain draws, unless they would
+// seldom hit; then, where those miss, a pair drawn from the acceptable ones with the chances the
+// plain draws would have given it. An operation with no acceptable pair at all is recognised
+// without drawing.
 bool drawForOperation(std::int32_t operation)
 {
     if (!AcceptablePairExists(operation))

@@ -21,7 +21,8 @@ enum class GenerateOutcome {
 
 // Picks an operation and draws terms until the result is of a kind the settings allow, writing
 // glOperator, glTerm1, glTerm2 and glResult. An operation with no acceptable pair is set aside
-// for another included one; where plain draws keep missing, a pair is constructed instead.
+// for another included one; where plain draws keep missing, a pair is drawn from the acceptable
+// ones with the same chances instead.
 GenerateOutcome DrawProblem();
 
 // The result of an operation on two terms, or nothing when it is undefined (a division by 0) or
@@ -38,7 +39,7 @@ bool ResultAllowed(std::int32_t operation, std::int32_t term1, std::int32_t term
 bool OperationCanSucceed(std::int32_t operation);
 
 // The plain draws tried for the picked operation before an acceptable pair is constructed instead.
-// Where acceptable pairs are not rare one of these draws succeeds, so the problems stay uniform.
+// Where acceptable pairs are not rare one of these draws succeeds, which is the cheapest way.
 inline constexpr int MaxDrawsPerOperation = 64;
 
 // Lets a test change the number of plain draws, 0 to exercise the construction alone; a negative

@@ -88,6 +88,15 @@ Span drawnMagnitudes(const TermDraw &draw, Span span, int sign)
     return reached.empty() ? reached : magnitudes(reached, sign);
 }
 
+// Adds the pair top / divisor to entries with its weight, when the divisor is a bottom.
+void addCounted(std::vector<TableProposal::Entry> &entries, const TermDraw &top,
+                const TermDraw &bottom, Int topTerm, Int term2)
+{
+    const Wide weight = Wide(top.weight(topTerm)) * bottom.weight(term2);
+    if (weight > 0)
+        entries.push_back({{topTerm, term2}, weight});
+}
+
 // Units (divisor step, index of a multiple, step of that multiple): for divisors d of one stretch,
 // the multiples of d among the tops, at most most of them, each with at most perTop steps.
 class MultiplesProposal : public Proposal
@@ -114,6 +123,20 @@ public:
         if (rest % m_perTop >= steps.size())
             return false;
         pair = {m_sign1 * top, term2};
+        return true;
+    }
+
+    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    {
+        const Int a = m_bottom.valueAt(m_divisorSteps.lo), b = m_bottom.valueAt(m_divisorSteps.hi);
+        const Span values = {std::min(a, b), std::max(a, b)};
+        if (Wide(values.size()) * m_most > Wide(limit))
+            return false;
+        for (Int term2 = values.lo; term2 <= values.hi; ++term2) {
+            const Int divisor = term2 < 0 ? -term2 : term2;
+            for (Int top = ceilDiv(m_tops.lo, divisor) * divisor; top <= m_tops.hi; top += divisor)
+                addCounted(entries, m_top, m_bottom, m_sign1 * top, term2);
+        }
         return true;
     }
 
@@ -161,6 +184,21 @@ public:
         return true;
     }
 
+    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    {
+        const Int most = (m_tops.size() - 1) / m_quotients.lo + 1;
+        if (Wide(m_quotients.size()) * most > Wide(limit))
+            return false;
+        for (Int quotient = m_quotients.lo; quotient <= m_quotients.hi; ++quotient) {
+            const Span divisors =
+                meet(m_divisors, {ceilDiv(m_tops.lo, quotient), m_tops.hi / quotient});
+            for (Int divisor = divisors.lo; divisor <= divisors.hi; ++divisor)
+                addCounted(entries, m_top, m_bottom, m_sign1 * quotient * divisor,
+                           m_sign2 * divisor);
+        }
+        return true;
+    }
+
 private:
     TermDraw m_top;
     TermDraw m_bottom;
@@ -172,15 +210,6 @@ private:
     Int m_perQuotient;
     Int m_perTop;
 };
-
-// Adds the pair top / divisor to entries with its weight, when the divisor is a bottom.
-void addCounted(std::vector<TableProposal::Entry> &entries, const TermDraw &top,
-                const TermDraw &bottom, Int topTerm, Int term2)
-{
-    const Wide weight = Wide(top.weight(topTerm)) * bottom.weight(term2);
-    if (weight > 0)
-        entries.push_back({{topTerm, term2}, weight});
-}
 
 } // namespace
 

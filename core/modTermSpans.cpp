@@ -165,14 +165,16 @@ Wide pickBelow(Wide count)
     if (count <= Part)
         return UniformWholeNumber(0, Int(count) - 1);
     // Two draws of 62 bits, the top of the range left out so that every remainder is as likely.
+    // That top is at most count / 2^124 of it; only a test's fixed r keeps landing there.
     const Wide range = Wide(1) << 124;
     const Wide limit = range - range % count;
-    for (;;) {
-        const Wide value =
-            Wide(UniformWholeNumber(0, Part - 1)) << 62 | UniformWholeNumber(0, Part - 1);
+    Wide value = 0;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        value = Wide(UniformWholeNumber(0, Part - 1)) << 62 | UniformWholeNumber(0, Part - 1);
         if (value < limit)
-            return value % count;
+            break;
     }
+    return value % count;
 }
 
 namespace
