@@ -352,6 +352,7 @@ struct Known {
     std::optional<bool> exists;
     std::optional<double> share;
     std::unique_ptr<PairSampler> sampler;
+    bool samplerGaveUp = false;
 };
 
 Known &knownFor(std::int32_t operation)
@@ -360,7 +361,7 @@ Known &knownFor(std::int32_t operation)
     Known &entry = known[FindOperation(operation) ? operation : 0];
     const Settings settings = settingsNow();
     if (!entry.valid || entry.settings != settings)
-        entry = Known{settings, true, {}, {}, {}};
+        entry = Known{settings, true, {}, {}, {}, false};
     return entry;
 }
 
@@ -438,8 +439,25 @@ double AcceptableShareBound(std::int32_t operation)
 
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
+    Known &known = knownFor(operation);
     Pair pair;
-    if (!samplerFor(operation).draw(pair))
+    if (!known.samplerGaveUp && samplerFor(operation).draw(pair))
+        return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
+    known.samplerGaveUp = true;
+
+    // No pair random_number can give turned up: there is none (a range wider than r has steps
+    // skips values), or too few to wait for. Plain draws would never end; rather than say that
+    // nothing fits, build a pair from the ranges, from a piece picked at random, the rest in turn.
+    if (!AcceptablePairExists(operation))
         return std::nullopt;
-    return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
+    const Terms terms = currentTerms();
+    Piece pieces[MaxPieces];
+    const int count = collectPieces(operation, pieces);
+    const Chooser random(true);
+    const Int first = random.pick({0, count - 1});
+    for (int i = 0; i < count; ++i) {
+        if (buildPair(pieces[(first + i) % count], terms, random, pair))
+            return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
+    }
+    return std::nullopt;
 }

@@ -18,8 +18,9 @@ bool AcceptablePairExists(std::int32_t operation);
 double AcceptableShareBound(std::int32_t operation);
 
 // An acceptable pair of terms for this operation, drawn with exactly the chance that drawing both
-// terms with random_number until acceptable would give it, or nothing when no pair exists that
-// random_number can give (or so few that 2^16 proposals find none).
+// terms with random_number until acceptable would give it, or nothing when no pair exists. Where
+// no pair random_number can give turns up in 2^16 proposals (wide ranges skip values), one is
+// built from the ranges instead, until a setting changes.
 struct TermPair {
     std::int32_t term1;
     std::int32_t term2;
