@@ -305,28 +305,6 @@ void addProposals(const Piece &piece, const TermDraw &top, const TermDraw &botto
 // Boxes of at most this many pairs of values have their acceptable pairs counted one by one.
 constexpr Int CountedBox = 4096;
 
-// Every acceptable pair of a small box with its number of pairs of steps.
-std::unique_ptr<Proposal> countBox(std::int32_t operation, const TermDraw &top,
-                                   const TermDraw &bottom, const Terms &terms)
-{
-    std::vector<Int> bottomWeights;
-    for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2)
-        bottomWeights.push_back(bottom.weight(term2));
-    std::vector<TableProposal::Entry> entries;
-    for (Int term1 = terms.top.lo; term1 <= terms.top.hi; ++term1) {
-        const Int topWeight = top.weight(term1);
-        for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2) {
-            const auto a = std::int32_t(term1);
-            const auto b = std::int32_t(term2);
-            const std::optional<std::int32_t> result = ComputeResult(operation, a, b);
-            if (result && ResultAllowed(operation, a, b, *result))
-                entries.push_back(
-                    {{term1, term2}, Wide(topWeight) * bottomWeights[term2 - terms.bottom.lo]});
-        }
-    }
-    return std::make_unique<TableProposal>(entries);
-}
-
 // The settings an operation's answers were found for: the limits and every flag.
 using Settings = std::array<std::int32_t, 32>;
 
@@ -384,7 +362,7 @@ const PairSampler &samplerFor(std::int32_t operation)
     const TermDraw top(glTerm1Low, glTerm1High);
     const TermDraw bottom(glTerm2Low, glTerm2High);
     if (Wide(terms.top.size()) * terms.bottom.size() <= CountedBox) {
-        known.sampler->add(countBox(operation, top, bottom, terms));
+        known.sampler->addBox(top, bottom, terms);
     } else {
         Piece pieces[MaxPieces];
         const int count = collectPieces(operation, pieces);

@@ -118,6 +118,23 @@ void PairSampler::add(std::unique_ptr<Proposal> proposal)
     m_proposals.push_back(std::move(proposal));
 }
 
+void PairSampler::addBox(const TermDraw &top, const TermDraw &bottom, const Terms &terms)
+{
+    std::vector<Int> bottomWeights;
+    for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2)
+        bottomWeights.push_back(bottom.weight(term2));
+    std::vector<Proposal::Entry> entries;
+    for (Int term1 = terms.top.lo; term1 <= terms.top.hi; ++term1) {
+        const Int topWeight = top.weight(term1);
+        for (Int term2 = terms.bottom.lo; term2 <= terms.bottom.hi; ++term2) {
+            if (!m_acceptable || m_acceptable({term1, term2}))
+                entries.push_back(
+                    {{term1, term2}, Wide(topWeight) * bottomWeights[term2 - terms.bottom.lo]});
+        }
+    }
+    add(std::make_unique<TableProposal>(entries));
+}
+
 // Why this is exact. Drawing both terms until acceptable gives, in its first draw, each pair of
 // steps of r with the same chance; the draws are independent, so given that the first draws
 // missed, what the next ones give is the same as from the start (they have no memory), and the

@@ -86,6 +86,8 @@ public:
     // Adds a proposal; one that lists few pairs is replaced by the acceptable ones among them,
     // so that a proposal with almost no acceptable pair costs no refused rounds.
     void add(std::unique_ptr<Proposal> proposal);
+    // Adds every acceptable pair of a small box, each with its number of pairs of steps.
+    void addBox(const TermDraw &top, const TermDraw &bottom, const Terms &terms);
     Wide units() const { return m_ends.empty() ? 0 : m_ends.back(); }
 
     // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
