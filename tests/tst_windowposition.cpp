@@ -16,6 +16,12 @@
 
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <sddl.h>
+#endif
+
 namespace
 {
 
@@ -31,6 +37,28 @@ QVariant readStored(const char *key)
     return store().value(QStringLiteral("frmMain/") + QLatin1String(key));
 }
 
+#ifdef Q_OS_WIN
+// frmMain's registry key in the test's own store.
+std::wstring frmMainKey()
+{
+    return QStringLiteral("Software\\%1\\frmMain")
+        .arg(QCoreApplication::applicationName())
+        .toStdWString();
+}
+
+// Grants the user what the security descriptor says on frmMain's key, as an administrator could.
+void restrictFrmMain(const wchar_t *descriptor)
+{
+    HKEY key = nullptr;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    RegOpenKeyExW(HKEY_CURRENT_USER, frmMainKey().c_str(), 0, WRITE_DAC, &key);
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(descriptor, SDDL_REVISION_1, &security,
+                                                         nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, security);
+    LocalFree(security);
+    RegCloseKey(key);
+}
+#else
 // Runs the current row again as nobody, for whom a store's permissions hold, in a copy of this
 // suite where nobody may run it; root reads and writes past them.
 void runRowAsNobody()
@@ -52,6 +80,7 @@ void runRowAsNobody()
     QVERIFY2(run.exitCode() == 0 && output.contains(" 0 skipped") && output.contains("PASS   : "),
              output.constData());
 }
+#endif
 
 } // namespace
 
@@ -270,6 +299,9 @@ void tst_WindowPosition::unusableStoreFile_data()
 void tst_WindowPosition::unusableStoreFile()
 {
     QFETCH(QString, kind);
+#ifdef Q_OS_WIN
+    QSKIP("the registry has no file; its faults are rows of storeFaultsLeaveAWorkingProgram");
+#endif
 
     const QString path = storeFile();
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
@@ -314,8 +346,24 @@ void tst_WindowPosition::storeFaultsLeaveAWorkingProgram_data()
                                                       {QByteArray(400, '0') + "1500", 1500}};
     for (const auto &[text, expected] : values)
         QTest::addRow("Top=\"%s\"", text.left(12).constData()) << text << "none" << expected;
+#ifdef Q_OS_WIN
+    // What the registry editor or an administrator can leave: Top's bytes stored as the registry
+    // type in the fault column (only a string is a position), Top a key, frmMain's key closed.
+    const QByteArray text = QByteArray::fromHex("3100350030003000"); // "1500" without its end
+    auto type = [](DWORD type) { return QString::number(type); };
+    QTest::newRow("Top a number") << QByteArray("\xdc\x05\0\0", 4) << type(REG_DWORD) << 100;
+    QTest::newRow("Top a number of two bytes") << QByteArray("\xdc\x05") << type(REG_DWORD) << 100;
+    QTest::newRow("Top binary") << text << type(REG_BINARY) << 100;
+    QTest::newRow("Top a list") << text + QByteArray(4, '\0') << type(REG_MULTI_SZ) << 100;
+    QTest::newRow("Top text without its end") << text << type(REG_SZ) << 1500;
+    QTest::newRow("Top a lone surrogate") << QByteArray("\x01\xd8") << type(REG_SZ) << 100;
+    QTest::newRow("Top a key") << QByteArray("1500") << "Top a key" << 100;
+    QTest::newRow("read-only key") << QByteArray("1500") << "read-only key" << 1500;
+    QTest::newRow("closed key") << QByteArray("1500") << "closed key" << 100;
+#else
     for (const char *fault : {"unreadable file", "read-only folder", "huge file"})
         QTest::newRow(fault) << QByteArray("1500") << fault << 1500;
+#endif
 }
 
 void tst_WindowPosition::storeFaultsLeaveAWorkingProgram()
@@ -324,6 +372,22 @@ void tst_WindowPosition::storeFaultsLeaveAWorkingProgram()
     QFETCH(QString, fault);
     QFETCH(int, expectedTop);
 
+#ifdef Q_OS_WIN
+    QSettings planted = store();
+    planted.setValue(QStringLiteral("User/Note"), QStringLiteral("kept by the user"));
+    planted.setValue(QStringLiteral("frmMain/Left"), QStringLiteral("3000"));
+    bool typed = false;
+    if (const DWORD type = fault.toUInt(&typed); typed)
+        RegSetKeyValueW(HKEY_CURRENT_USER, frmMainKey().c_str(), L"Top", type, top.constData(),
+                        DWORD(top.size()));
+    else
+        planted.setValue(fault == QLatin1String("Top a key") ? "frmMain/Top/Top" : "frmMain/Top",
+                         QString::fromLatin1(top));
+    restrictFrmMain(fault == QLatin1String("read-only key") ? L"D:(A;;KR;;;WD)"
+                    : fault == QLatin1String("closed key")  ? L"D:"
+                                                            : L"D:(A;;KA;;;WD)");
+    const bool readable = fault != QLatin1String("closed key");
+#else
     const QString path = storeFile();
     const QString folder = QFileInfo(path).absolutePath();
     QVERIFY(QDir().mkpath(folder));
@@ -345,6 +409,7 @@ void tst_WindowPosition::storeFaultsLeaveAWorkingProgram()
     if ((fault == QLatin1String("unreadable file") && readable) ||
         (fault == QLatin1String("read-only folder") && QFileInfo(folder).isWritable()))
         return runRowAsNobody();
+#endif
 
     QPointer<frmMain> window = Main();
     QCOMPARE(window->pos(),
@@ -359,8 +424,12 @@ void tst_WindowPosition::storeFaultsLeaveAWorkingProgram()
     window->close();
     QTRY_VERIFY(window.isNull());
 
+#ifdef Q_OS_WIN
+    restrictFrmMain(L"D:(A;;KA;;;WD)");
+#else
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::setPermissions(path, permissions);
+#endif
     QSettings written = store();
     QCOMPARE(written.status(), QSettings::NoError);
     QCOMPARE(written.value(QStringLiteral("User/Note")).toString(),
