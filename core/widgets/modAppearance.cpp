@@ -104,6 +104,11 @@ QFont TahomaFont(qreal pointSize, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    // Windows' default (GDI) hints fully, rounding each glyph's advance to whole pixels, which
+    // makes "New Problem" 98 px wide in its 100-pixel button. Vertical hinting alone keeps Tahoma's
+    // own advances there too (93.5 px; Qt then draws with DirectWrite), as Linux does, whose text
+    // it leaves as it was.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
