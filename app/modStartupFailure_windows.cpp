@@ -1,6 +1,6 @@
 #include "app/modStartupFailure.h"
 
-#include "core/modGlobalsConstants.h"
+#include "model/modGlobalsConstants.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "app/modSubMain.h"
 
 #include "app/modTranslations.h"
-#include "core/modGlobalsConstants.h"
-#include "core/widgets/modAppearance.h"
 #include "drill/frmMain.h"
+#include "model/modGlobalsConstants.h"
+#include "widgets/modAppearance.h"
 
 #include <QApplication>
 

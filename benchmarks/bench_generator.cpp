@@ -1,5 +1,5 @@
-#include "core/modGlobalsConstants.h"
-#include "core/modProblemGenerator.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modProblemGenerator.h"
 
 #include <benchmark/benchmark.h>
 

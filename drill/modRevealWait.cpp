@@ -1,6 +1,6 @@
 #include "drill/modRevealWait.h"
 
-#include "core/modSleep.h"
+#include "model/modSleep.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "setup/frmSetup.h"
 
-#include "core/modGlobalsConstants.h"
-#include "core/widgets/modAppearance.h"
-#include "core/widgets/modControls.h"
-#include "core/widgets/modWindowPosition.h"
-#include "setup/modSetupRules.h"
-#include "setup/modSetupText.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modSetupRules.h"
+#include "model/modSetupText.h"
+#include "widgets/modAppearance.h"
+#include "widgets/modControls.h"
+#include "widgets/modWindowPosition.h"
 
 #include <QApplication>
 #include <QCheckBox>

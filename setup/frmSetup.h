@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/modOperations.h"
+#include "model/modOperations.h"
 #include "setup/modOperationGrid.h"
 
 #include <QWidget>

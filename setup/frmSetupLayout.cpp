@@ -2,11 +2,11 @@
 // order and the reading order.
 #include "setup/frmSetup.h"
 
-#include "core/widgets/Shape.h"
-#include "core/widgets/modAccessibility.h"
-#include "core/widgets/modAppearance.h"
-#include "core/widgets/modControls.h"
-#include "core/widgets/modTwips.h"
+#include "model/modTwips.h"
+#include "widgets/Shape.h"
+#include "widgets/modAccessibility.h"
+#include "widgets/modAppearance.h"
+#include "widgets/modControls.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/modTranslations.h"
-#include "core/modGlobalsConstants.h"
-#include "core/modOperations.h"
-#include "core/modSleep.h"
-#include "core/widgets/modAppearance.h"
-#include "core/widgets/modSettingsStore.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modOperations.h"
+#include "model/modSleep.h"
 #include "setup/frmSetup.h"
+#include "widgets/modAppearance.h"
+#include "widgets/modSettingsStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>

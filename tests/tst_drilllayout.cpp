@@ -1,10 +1,10 @@
 #include "testSupport.h"
 
 #include "app/modSubMain.h"
-#include "core/modGlobalsConstants.h"
-#include "core/widgets/modAppearance.h"
-#include "core/widgets/modTwips.h"
 #include "drill/frmMain.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modTwips.h"
+#include "widgets/modAppearance.h"
 
 #include <QFile>
 #include <QFontDatabase>

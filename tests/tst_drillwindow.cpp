@@ -1,9 +1,9 @@
 #include "testSupport.h"
 
 #include "app/modSubMain.h"
-#include "core/modProblemGenerator.h"
-#include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
+#include "model/modProblemGenerator.h"
+#include "widgets/modMessageBox.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>

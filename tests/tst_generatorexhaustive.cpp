@@ -1,8 +1,11 @@
 #include "testSupport.h"
 
-#include "core/modGlobalsConstants.h"
-#include "core/modPrimeFactors.h"
-#include "core/modProblemGenerator.h"
+#include "model/modAcceptablePairs.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modPrimeFactors.h"
+#include "model/modProblemGenerator.h"
+#include "model/modRandom.h"
+#include "model/modResults.h"
 
 #include <cmath>
 #include <limits>

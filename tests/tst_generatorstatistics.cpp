@@ -1,8 +1,9 @@
 #include "testSupport.h"
 
-#include "core/modGlobalsConstants.h"
-#include "core/modProblemGenerator.h"
-#include "core/modRandom.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modProblemGenerator.h"
+#include "model/modRandom.h"
+#include "model/modResults.h"
 
 #include <cmath>
 #include <map>

@@ -4,11 +4,14 @@
 #include "testSupport.h"
 
 #include "app/modSubMain.h"
-#include "core/modProblemGenerator.h"
-#include "core/widgets/modMessageBox.h"
 #include "drill/frmMain.h"
 #include "drill/modRevealWait.h"
-#include "setup/modSetupText.h"
+#include "model/modAcceptablePairs.h"
+#include "model/modProblemGenerator.h"
+#include "model/modRandom.h"
+#include "model/modResults.h"
+#include "model/modSetupText.h"
+#include "widgets/modMessageBox.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

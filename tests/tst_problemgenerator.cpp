@@ -1,7 +1,9 @@
 #include "testSupport.h"
 
-#include "core/modGlobalsConstants.h"
-#include "core/modProblemGenerator.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modProblemGenerator.h"
+#include "model/modRandom.h"
+#include "model/modResults.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "setup/modSetupText.h"
+#include "model/modSetupText.h"
 
 #include "testSupport.h"
 

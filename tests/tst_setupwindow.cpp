@@ -1,6 +1,6 @@
 #include "app/modSubMain.h"
-#include "core/modGlobalsConstants.h"
 #include "drill/frmMain.h"
+#include "model/modGlobalsConstants.h"
 #include "setup/frmSetup.h"
 
 #include "testSupport.h"

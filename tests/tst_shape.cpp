@@ -1,6 +1,6 @@
 #include "testSupport.h"
 
-#include "core/widgets/Shape.h"
+#include "widgets/Shape.h"
 
 #include <QImage>
 

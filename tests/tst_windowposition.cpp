@@ -1,10 +1,11 @@
 #include "testSupport.h"
 
 #include "app/modSubMain.h"
-#include "core/modGlobalsConstants.h"
-#include "core/widgets/modTwips.h"
-#include "core/widgets/modWindowPosition.h"
 #include "drill/frmMain.h"
+#include "model/modGlobalsConstants.h"
+#include "model/modStoredPosition.h"
+#include "model/modTwips.h"
+#include "widgets/modWindowPosition.h"
 
 #include <QDir>
 #include <QFile>

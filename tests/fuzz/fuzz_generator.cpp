@@ -3,7 +3,10 @@
 // small, brute force decides whether any acceptable pair exists.
 #include "fuzzSupport.h"
 
-#include "core/modProblemGenerator.h"
+#include "model/modAcceptablePairs.h"
+#include "model/modProblemGenerator.h"
+#include "model/modRandom.h"
+#include "model/modResults.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -3,7 +3,8 @@
 // else gives nothing, so the window takes the default.
 #include "fuzzSupport.h"
 
-#include "core/widgets/modWindowPosition.h"
+#include "model/modStoredPosition.h"
+#include "widgets/modWindowPosition.h"
 
 #include <clocale>
 #include <cmath>

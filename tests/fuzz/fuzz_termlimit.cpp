@@ -4,7 +4,7 @@
 // converts again.
 #include "fuzzSupport.h"
 
-#include "setup/modSetupText.h"
+#include "model/modSetupText.h"
 
 #include <QLocale>
 #include <QPointer>

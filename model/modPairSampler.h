@@ -1,0 +1,105 @@
+#pragma once
+
+#include "model/modTermSpans.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Drawing a pair of terms exactly as often as drawing both terms again and again until the pair is
+// acceptable would give it, without those draws. A pair of terms is a pair of steps of r, so the
+// acceptable pairs are a set of pairs of steps, all equally likely; proposals cover that set with
+// units, one for each of its pairs and some for none, and a unit drawn uniformly is kept when it
+// stands for an acceptable pair.
+namespace pairs
+{
+
+class Proposal
+{
+public:
+    explicit Proposal(Wide units) : m_units(units) {}
+    virtual ~Proposal() = default;
+
+    Wide units() const { return m_units; }
+    // The pair unit stands for (unit below units()), or false when it stands for none.
+    virtual bool pairAt(Wide unit, Pair &pair) const = 0;
+
+    // Every pair the units stand for, each with its number of units, when there are at most
+    // limit of them; false when there are more or the proposal cannot list them.
+    struct Entry {
+        Pair pair;
+        Wide weight;
+    };
+    virtual bool list(std::vector<Entry> &entries, std::size_t limit) const
+    {
+        (void)entries;
+        (void)limit;
+        return false;
+    }
+
+private:
+    Wide m_units;
+};
+
+// Units of outer values times perOuter. For the value drawn at an outer step, window gives the
+// inner values that pair with it, within a run of at most perOuter inner steps; unit (k, u) stands
+// for the pair of outer step k and the u-th inner step of its window, if keep (when given) keeps
+// that pair. With outerIsTop false the bottom term is the outer one.
+class WindowProposal : public Proposal
+{
+public:
+    using Window = std::function<Span(Int)>;
+    using Keep = std::function<bool(const Pair &)>;
+    WindowProposal(const TermDraw &outer, Span outerSteps, const TermDraw &inner, Int perOuter,
+                   Window window, bool outerIsTop = true, Keep keep = {});
+    bool pairAt(Wide unit, Pair &pair) const override;
+    bool list(std::vector<Entry> &entries, std::size_t limit) const override;
+
+private:
+    TermDraw m_outer;
+    TermDraw m_inner;
+    Span m_outerSteps;
+    Int m_perOuter;
+    Window m_window;
+    bool m_outerIsTop;
+    Keep m_keep;
+};
+
+// Pairs counted one by one, each with its number of pairs of steps.
+class TableProposal : public Proposal
+{
+public:
+    explicit TableProposal(const std::vector<Entry> &entries);
+    bool pairAt(Wide unit, Pair &pair) const override;
+
+private:
+    std::vector<Pair> m_pairs;
+    std::vector<Wide> m_ends; // units up to and including each entry
+};
+
+class PairSampler
+{
+public:
+    using Acceptable = std::function<bool(const Pair &)>;
+    explicit PairSampler(Acceptable acceptable = {}) : m_acceptable(std::move(acceptable)) {}
+
+    // Adds a proposal; one that lists few pairs is replaced by the acceptable ones among them,
+    // so that a proposal with almost no acceptable pair costs no refused rounds.
+    void add(std::unique_ptr<Proposal> proposal);
+    // Adds every acceptable pair of a small box, each with its number of pairs of steps.
+    void addBox(const TermDraw &top, const TermDraw &bottom, const Terms &terms);
+    Wide units() const { return m_ends.empty() ? 0 : m_ends.back(); }
+
+    // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
+    // only happens when the proposals hold no acceptable pair, or almost none.
+    bool draw(Pair &pair) const;
+
+    static constexpr int MaxProposals = 1 << 16;
+
+private:
+    Acceptable m_acceptable;
+    std::vector<std::unique_ptr<Proposal>> m_proposals;
+    std::vector<Wide> m_ends;
+};
+
+} // namespace pairs

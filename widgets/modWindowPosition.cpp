@@ -1,0 +1,46 @@
+#include "widgets/modWindowPosition.h"
+
+#include "model/modStoredPosition.h"
+#include "model/modTwips.h"
+#include "widgets/modSettingsStore.h"
+
+#include <QPoint>
+#include <QWidget>
+
+namespace
+{
+
+// Where a window was put from the store, in twips and in pixels. A window that has not moved
+// writes back the twips it came from rather than its pixels times 15, so a position that is not a
+// whole number of pixels, the default 100 among them, does not drift at every close.
+constexpr char RestoredTwips[] = "tallywickRestoredTwips";
+constexpr char RestoredPixels[] = "tallywickRestoredPixels";
+
+int readPosition(const QString &section, const QString &key)
+{
+    const std::optional<QString> stored = ReadStoredText(section, key);
+    return (stored ? ParseStoredPosition(*stored) : std::nullopt).value_or(DefaultPositionTwips);
+}
+
+} // namespace
+
+void RestoreWindowPosition(QWidget *window, const QString &section)
+{
+    const int top = readPosition(section, QStringLiteral("Top"));
+    window->move(window->pos().x(), twips(top));
+    const int left = readPosition(section, QStringLiteral("Left"));
+    window->move(twips(left), window->pos().y());
+    window->setProperty(RestoredTwips, QPoint(left, top));
+    window->setProperty(RestoredPixels, window->pos());
+}
+
+void SaveWindowPosition(const QWidget *window, const QString &section)
+{
+    const bool unmoved = window->property(RestoredPixels).toPoint() == window->pos();
+    const QPoint position =
+        unmoved && window->property(RestoredTwips).isValid()
+            ? window->property(RestoredTwips).toPoint()
+            : QPoint(pixelsToTwips(window->pos().x()), pixelsToTwips(window->pos().y()));
+    WriteStoredTexts(section, {{QStringLiteral("Top"), FormatStoredPosition(position.y())},
+                               {QStringLiteral("Left"), FormatStoredPosition(position.x())}});
+}

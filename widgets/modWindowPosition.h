@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Each window keeps its screen position in the per-user settings store, under a section named
+// after its class, as the decimal text of the twips between the screen's top-left corner and the
+// window frame's top-left corner.
+
+// Moves the window to its stored position (Top, then Left), or 100 twips in for what is missing
+// or unusable.
+void RestoreWindowPosition(QWidget *window, const QString &section);
+
+// Writes the window's position to the store (Top, then Left). A window that has not moved since
+// it was restored writes back the values it was restored from.
+void SaveWindowPosition(const QWidget *window, const QString &section);
