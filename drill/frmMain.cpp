@@ -2,12 +2,14 @@
 
 #include "drill/modRevealWait.h"
 #include "model/modGlobalsConstants.h"
+#include "model/modMixedNumber.h"
 #include "model/modOperations.h"
 #include "model/modProblemGenerator.h"
 #include "model/modRandom.h"
 #include "model/modSleep.h"
 #include "model/modTwips.h"
 #include "setup/frmSetup.h"
+#include "widgets/MixedNumberLabel.h"
 #include "widgets/Shape.h"
 #include "widgets/modAccessibility.h"
 #include "widgets/modAppearance.h"
@@ -20,6 +22,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <optional>
 
 namespace
 {
@@ -39,6 +43,16 @@ void ShowPart(QLabel *label, const QString &part, const QString &caption,
     const QString words = spoken.isEmpty() ? caption : spoken;
     //: A part of the problem and what it shows, as a screen reader says it: "Operator: times".
     label->setAccessibleName(words.isEmpty() ? part : frmMain::tr("%1: %2").arg(part, words));
+}
+
+// A label of the problem, its text at the top of its box.
+template <typename T = QLabel>
+T *AddPart(QWidget *window, const char *name, int left, int top, int width, int height,
+           const QFont &font, Qt::Alignment alignment)
+{
+    T *label = AddLabel<T>(window, name, left, top, width, height, font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
 }
 
 } // namespace
@@ -70,23 +84,18 @@ void frmMain::createControls()
     const QFont buttonFont = TahomaFont(9.75);
     const QFont newProblemFont = TahomaFont(12);
 
-    auto addLabel = [this](const char *name, int left, int top, int width, int height,
-                           const QFont &font, Qt::Alignment alignment) {
-        QLabel *label = AddLabel(this, name, left, top, width, height, font);
-        label->setAlignment(alignment | Qt::AlignTop);
-        return label;
-    };
-
     // Back to front: Qt draws later siblings over earlier ones, and the buttons come last so that a
     // long number never covers them.
     Box0 = AddShape(this, "Box0", 0, 0, 7575, 6015, QColor(0, 96, 128), 1);
     Box48 = AddShape(this, "Box48", 840, 840, 3975, 4335, QColor(32, 160, 208), 1);
     Line35 = AddLine(this, "Line35", 1440, 3360, 4080, 3360, 3);
 
-    lblOperator = addLabel("lblOperator", 1440, 2520, 150, 585, operatorFont, Qt::AlignLeft);
-    lblResult = addLabel("lblResult", 2000, 3600, 2000, 1155, numberFont, Qt::AlignRight);
-    lblTerm2 = addLabel("lblTerm2", 2000, 2160, 2000, 1155, numberFont, Qt::AlignRight);
-    lblTerm1 = addLabel("lblTerm1", 2000, 1080, 2000, 1155, numberFont, Qt::AlignRight);
+    lblOperator = AddPart(this, "lblOperator", 1440, 2520, 150, 585, operatorFont, Qt::AlignLeft);
+    // The result writes a quotient with a remainder as a fraction.
+    lblResult = AddPart<MixedNumberLabel>(this, "lblResult", 2000, 3600, 2000, 1155, numberFont,
+                                          Qt::AlignRight);
+    lblTerm2 = AddPart(this, "lblTerm2", 2000, 2160, 2000, 1155, numberFont, Qt::AlignRight);
+    lblTerm1 = AddPart(this, "lblTerm1", 2000, 1080, 2000, 1155, numberFont, Qt::AlignRight);
 
     cmdSetup = AddButton(this, "cmdSetup", tr("Setup"), 5760, 3600, 975, 495, buttonFont);
     cmdNewProblem =
@@ -204,9 +213,15 @@ void frmMain::DisplayProblem()
     // Paint now, so the problem is on screen from the wait's start.
     repaint();
     Sleep(gsngWaitSeconds);
-    ShowPart(lblResult, tr("Result"), QString::number(glResult));
-    //: The problem as a screen reader says it, then its result: "7 plus 5 equals 12".
-    Announce(Box48, tr("%1 equals %2").arg(problem).arg(glResult));
+    // The rounded quotient decides what the generator accepts; the learner is shown the exact one.
+    const std::optional<MixedNumber> exact =
+        glOperator == OperationDivide ? FractionalQuotient(glTerm1, glTerm2) : std::nullopt;
+    const QString result = exact ? MixedNumberText(*exact) : QString::number(glResult);
+    const QString spoken = exact ? MixedNumberWords(*exact) : result;
+    ShowPart(lblResult, tr("Result"), result, spoken);
+    //: The problem as a screen reader says it, then its result: "7 plus 5 equals 12",
+    //: "7 divided by 2 equals 3 and one half".
+    Announce(Box48, tr("%1 equals %2").arg(problem, spoken));
 }
 
 bool frmMain::GenerateProblem()

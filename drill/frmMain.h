@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class Line;
+class MixedNumberLabel;
 class QLabel;
 class QPushButton;
 class Shape;
@@ -47,7 +48,7 @@ private:
     QPushButton *cmdSetup = nullptr;
     QLabel *lblTerm1 = nullptr;
     QLabel *lblTerm2 = nullptr;
-    QLabel *lblResult = nullptr;
+    MixedNumberLabel *lblResult = nullptr;
     QLabel *lblOperator = nullptr;
     Line *Line35 = nullptr;
     Shape *Box48 = nullptr;

@@ -1,5 +1,6 @@
 #include "app/modSubMain.h"
 #include "drill/frmMain.h"
+#include "model/modMixedNumber.h"
 #include "setup/frmSetup.h"
 
 #include "testSupport.h"
@@ -190,7 +191,8 @@ void tst_Accessibility::problemReadsInOrderAndIsAnnounced()
     QFETCH(std::int32_t, operation);
     QFETCH(bool, reveal);
     includeOnly(operation);
-    setResultKinds(operation, ~0u);
+    // Every kind of result, but only quotients with a remainder, whose answer is a fraction.
+    setResultKinds(operation, operation == OperationDivide ? 0b1011u : ~0u);
     glTerm1Low = -20;
     gbShowAnswer = reveal;
     // Offscreen Qt has no screen reader to tell. Switched on as a reader would switch it on, it
@@ -211,8 +213,12 @@ void tst_Accessibility::problemReadsInOrderAndIsAnnounced()
 
     const QString problem =
         QStringLiteral("%1 %2 %3").arg(glTerm1).arg(operatorWord(operation)).arg(glTerm2);
+    const std::optional<MixedNumber> exact =
+        operation == OperationDivide ? FractionalQuotient(glTerm1, glTerm2) : std::nullopt;
+    QVERIFY(exact.has_value() == (operation == OperationDivide));
+    const QString answer = exact ? MixedNumberWords(*exact) : QString::number(glResult);
     const QString solved =
-        QCoreApplication::translate("frmMain", "%1 equals %2").arg(problem).arg(glResult);
+        QCoreApplication::translate("frmMain", "%1 equals %2").arg(problem, answer);
     QCOMPARE(duringTheWait, reveal ? QStringList{problem} : QStringList());
     QCOMPARE(spoken, reveal ? (QStringList{problem, solved}) : QStringList{problem});
 
@@ -220,7 +226,7 @@ void tst_Accessibility::problemReadsInOrderAndIsAnnounced()
     // what the label is and ends with what it shows.
     const QStringList order = {"lblTerm1", "lblOperator", "lblTerm2", "lblResult"};
     const QStringList shown = {QString::number(glTerm1), operatorWord(operation),
-                               QString::number(glTerm2), QString::number(glResult)};
+                               QString::number(glTerm2), answer};
     QStringList read;
     for (QAccessibleInterface *node : tree(m_drill)) {
         const int index = int(order.indexOf(nameOf(node)));

@@ -3,6 +3,7 @@
 #include "app/modSubMain.h"
 #include "drill/frmMain.h"
 #include "model/modProblemGenerator.h"
+#include "model/modTwips.h"
 #include "widgets/modMessageBox.h"
 
 #include <QCloseEvent>
@@ -31,7 +32,8 @@ private slots:
     void startsWithDefaultsAndNoProblem();
     void newProblemShowsTheProblemAndResult();
     void hiddenAnswerLeavesResultEmpty();
-    void negativeNumbersShowTheirSign();
+    void resultShowsTheExactAnswer_data();
+    void resultShowsTheExactAnswer();
     void waitHoldsEventsUntilResultShows();
     void realSleepWaitsOnlyForPositivePauses();
     void inputDuringRealWaitRunsAfterItInOrder();
@@ -120,25 +122,68 @@ void tst_DrillWindow::hiddenAnswerLeavesResultEmpty()
     QCOMPARE(textOf(m_window, "lblResult"), QString());
 }
 
-void tst_DrillWindow::negativeNumbersShowTheirSign()
+void tst_DrillWindow::resultShowsTheExactAnswer_data()
 {
-    includeOnly(OperationSubtract);
-    gbSubNeg = true;
-    glTerm1Low = glTerm1High = 3;
-    glTerm2Low = glTerm2High = 7;
-    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(textOf(m_window, "lblOperator"), QStringLiteral("-"));
-    QCOMPARE(textOf(m_window, "lblResult"), QStringLiteral("-4"));
+    QTest::addColumn<std::int32_t>("operation");
+    QTest::addColumn<std::int32_t>("top");
+    QTest::addColumn<std::int32_t>("bottom");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("words");
+    auto row = [](const char *name, std::int32_t operation, std::int32_t top, std::int32_t bottom,
+                  const char *text, const char *words) {
+        QTest::newRow(name) << operation << top << bottom << QString(text) << QString(words);
+    };
+    const std::int32_t min = std::numeric_limits<std::int32_t>::min();
+    row("3 - 7", OperationSubtract, 3, 7, "-4", "-4");
+    row("8 / 2", OperationDivide, 8, 2, "4", "4");
+    row("7 / 2", OperationDivide, 7, 2, "3 1/2", "3 and one half");
+    row("-7 / 2", OperationDivide, -7, 2, "-3 1/2", "minus 3 and one half");
+    row("1 / 3", OperationDivide, 1, 3, "1/3", "one third");
+    row("1 / -3", OperationDivide, 1, -3, "-1/3", "minus one third");
+    row("8 / 6", OperationDivide, 8, 6, "1 1/3", "1 and one third");
+    row("-9 / -12", OperationDivide, -9, -12, "3/4", "3 quarters");
+    row("100 / 17", OperationDivide, 100, 17, "5 15/17", "5 and 15 over 17");
+    row("min / 7", OperationDivide, min, 7, "-306783378 2/7", "minus 306783378 and 2 sevenths");
+    row("max / min", OperationDivide, -(min + 1), min, "-2147483647/2147483648",
+        "minus 2147483647 over 2147483648");
+}
 
-    // A longer text makes the label grow, from the same left edge.
-    auto *result = control<QLabel>(m_window, "lblResult");
-    const int left = result->x();
-    const int narrow = result->width();
-    glTerm1Low = glTerm1High = -1000000;
+void tst_DrillWindow::resultShowsTheExactAnswer()
+{
+    QFETCH(std::int32_t, operation);
+    QFETCH(std::int32_t, top);
+    QFETCH(std::int32_t, bottom);
+    QFETCH(QString, text);
+    QFETCH(QString, words);
+    includeOnly(operation, ~0u);
+    glTerm1Low = glTerm1High = top;
+    glTerm2Low = glTerm2High = bottom;
     QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
-    QCOMPARE(textOf(m_window, "lblResult"), QStringLiteral("-1000007"));
-    QCOMPARE(result->x(), left);
-    QVERIFY(result->width() > narrow);
+    auto *result = control<QLabel>(m_window, "lblResult");
+    QCOMPARE(result->text(), text);
+    QCOMPARE(result->accessibleName(), "Result: " + words);
+    QCOMPARE(result->pos(), QPoint(twips(2000), twips(3600)));
+    if (!text.contains('/'))
+        return;
+
+    // Drawn as on paper, right of the whole part: the numerator over a bar over the denominator,
+    // each about half as high as the whole part's digits. A row with two dark pixels or more has
+    // ink, as a long answer crosses the panel's outline.
+    const QImage image = m_window->grab(result->geometry()).toImage();
+    const QString whole = text.left(qMax(text.indexOf(' '), text.startsWith('-') ? 1 : 0));
+    QString rows;
+    for (int y = 0; y < image.height(); ++y) {
+        int dark = 0;
+        for (int x = result->fontMetrics().horizontalAdvance(whole); x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 64;
+        rows += dark > 1 ? '#' : ' ';
+    }
+    const QStringList inkRuns = rows.simplified().split(' ');
+    QCOMPARE(inkRuns.size(), 3);
+    for (const int run : {0, 2})
+        QVERIFY2(qAbs(2.0 * inkRuns[run].size() / result->fontMetrics().capHeight() - 1) < 0.2,
+                 qPrintable(rows));
+    QVERIFY(inkRuns[1].size() <= 3);
 }
 
 void tst_DrillWindow::waitHoldsEventsUntilResultShows()

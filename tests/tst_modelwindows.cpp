@@ -7,6 +7,7 @@
 #include "drill/frmMain.h"
 #include "drill/modRevealWait.h"
 #include "model/modAcceptablePairs.h"
+#include "model/modMixedNumber.h"
 #include "model/modProblemGenerator.h"
 #include "model/modRandom.h"
 #include "model/modResults.h"
@@ -310,11 +311,16 @@ QString tst_ModelWindows::brokenPromise()
     }
     const Operation *operation = FindOperation(glOperator);
     const std::optional<std::int32_t> result = ComputeResult(glOperator, glTerm1, glTerm2);
+    // Drawn by its rounded quotient, a division shows its exact one.
+    const std::optional<MixedNumber> exact =
+        glOperator == OperationDivide ? FractionalQuotient(glTerm1, glTerm2) : std::nullopt;
     const QString expected = QStringLiteral("%1%2%3=%4")
                                  .arg(glTerm1)
                                  .arg(operation ? QLatin1String(operation->sign) : QLatin1String())
                                  .arg(glTerm2)
-                                 .arg(gbShowAnswer ? QString::number(glResult) : QString());
+                                 .arg(!gbShowAnswer ? QString()
+                                      : exact       ? MixedNumberText(*exact)
+                                                    : QString::number(glResult));
     if (!operation || !*operation->included || result != glResult ||
         !ResultAllowed(glOperator, glTerm1, glTerm2, glResult) ||
         !drawnTerms(glTerm1Low, glTerm1High).contains(glTerm1) ||

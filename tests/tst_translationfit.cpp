@@ -88,6 +88,23 @@ private slots:
             control<QScrollBar>(setup, QStringLiteral("scrWaitPercent"))->setValue(position);
             checkCaptions(setup);
         }
+
+        // The answer of terms of up to four digits stays inside the light panel, fraction and
+        // all: the widest of each shape, from a whole part of four digits beside a denominator of
+        // one to no whole part beside one of four.
+        includeOnly(OperationDivide, ~0u);
+        const QRect inside =
+            control(drill, QStringLiteral("Box48"))->geometry().adjusted(1, 1, -1, -1);
+        const std::pair<int, int> widest[] = {{-9999, 7},   {-9999, 2},    {-9999, 97},
+                                              {-9999, 997}, {-9999, 5000}, {-9999, -9998},
+                                              {-9998, 9999}};
+        for (const auto &[top, bottom] : widest) {
+            glTerm1Low = glTerm1High = top;
+            glTerm2Low = glTerm2High = bottom;
+            QTest::mouseClick(control(drill, QStringLiteral("cmdNewProblem")), Qt::LeftButton);
+            QVERIFY2(inside.contains(control(drill, QStringLiteral("lblResult"))->geometry()),
+                     qPrintable(textOf(drill, QStringLiteral("lblResult"))));
+        }
     }
 };
 

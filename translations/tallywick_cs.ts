@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 se rovná %2</translation>
     </message>
     <message>
@@ -75,6 +75,125 @@ Otevřete nastavení a povolte u zahrnutých operací více druhů výsledků, n
     <message>
         <source>divided by</source>
         <translation>děleno</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>jedna polovina</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>jedna třetina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n třetina</numerusform>
+            <numerusform>%n třetiny</numerusform>
+            <numerusform>%n třetin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>jedna čtvrtina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n čtvrtina</numerusform>
+            <numerusform>%n čtvrtiny</numerusform>
+            <numerusform>%n čtvrtin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>jedna pětina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n pětina</numerusform>
+            <numerusform>%n pětiny</numerusform>
+            <numerusform>%n pětin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>jedna šestina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n šestina</numerusform>
+            <numerusform>%n šestiny</numerusform>
+            <numerusform>%n šestin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>jedna sedmina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n sedmina</numerusform>
+            <numerusform>%n sedminy</numerusform>
+            <numerusform>%n sedmin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>jedna osmina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n osmina</numerusform>
+            <numerusform>%n osminy</numerusform>
+            <numerusform>%n osmin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>jedna devítina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n devítina</numerusform>
+            <numerusform>%n devítiny</numerusform>
+            <numerusform>%n devítin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>jedna desetina</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n desetina</numerusform>
+            <numerusform>%n desetiny</numerusform>
+            <numerusform>%n desetin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 lomeno %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n celá %1</numerusform>
+            <numerusform>%n celé %1</numerusform>
+            <numerusform>%n celých %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>minus %1</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 gleich %2</translation>
     </message>
     <message>
@@ -75,6 +75,116 @@ Open Setup and allow more kinds of result for the included operations, or change
     <message>
         <source>divided by</source>
         <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>ein Halb</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>ein Drittel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n Drittel</numerusform>
+            <numerusform>%n Drittel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>ein Viertel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n Viertel</numerusform>
+            <numerusform>%n Viertel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>ein Fünftel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n Fünftel</numerusform>
+            <numerusform>%n Fünftel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>ein Sechstel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n Sechstel</numerusform>
+            <numerusform>%n Sechstel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>ein Siebtel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n Siebtel</numerusform>
+            <numerusform>%n Siebtel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>ein Achtel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n Achtel</numerusform>
+            <numerusform>%n Achtel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>ein Neuntel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n Neuntel</numerusform>
+            <numerusform>%n Neuntel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>ein Zehntel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n Zehntel</numerusform>
+            <numerusform>%n Zehntel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n und %1</numerusform>
+            <numerusform>%n und %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>minus %1</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 es igual a %2</translation>
     </message>
     <message>
@@ -75,6 +75,116 @@ Abre los ajustes y permite más tipos de resultado para las operaciones incluida
     <message>
         <source>divided by</source>
         <translation>entre</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>un medio</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>un tercio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n tercio</numerusform>
+            <numerusform>%n tercios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>un cuarto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n cuarto</numerusform>
+            <numerusform>%n cuartos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>un quinto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n quinto</numerusform>
+            <numerusform>%n quintos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>un sexto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n sexto</numerusform>
+            <numerusform>%n sextos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>un séptimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n séptimo</numerusform>
+            <numerusform>%n séptimos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>un octavo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n octavo</numerusform>
+            <numerusform>%n octavos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>un noveno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n noveno</numerusform>
+            <numerusform>%n novenos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>un décimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n décimo</numerusform>
+            <numerusform>%n décimos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 sobre %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n y %1</numerusform>
+            <numerusform>%n y %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>menos %1</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 égale %2</translation>
     </message>
     <message>
@@ -75,6 +75,116 @@ Ouvrez les réglages et autorisez plus de sortes de résultats pour les opérati
     <message>
         <source>divided by</source>
         <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>un demi</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>un tiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n tiers</numerusform>
+            <numerusform>%n tiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>un quart</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n quart</numerusform>
+            <numerusform>%n quarts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>un cinquième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n cinquième</numerusform>
+            <numerusform>%n cinquièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>un sixième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n sixième</numerusform>
+            <numerusform>%n sixièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>un septième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n septième</numerusform>
+            <numerusform>%n septièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>un huitième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n huitième</numerusform>
+            <numerusform>%n huitièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>un neuvième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n neuvième</numerusform>
+            <numerusform>%n neuvièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>un dixième</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n dixième</numerusform>
+            <numerusform>%n dixièmes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n et %1</numerusform>
+            <numerusform>%n et %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>moins %1</translation>
     </message>
 </context>
 <context>

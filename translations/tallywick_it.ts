@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 uguale %2</translation>
     </message>
     <message>
@@ -75,6 +75,116 @@ Apri le opzioni e consenti più tipi di risultato per le operazioni incluse, opp
     <message>
         <source>divided by</source>
         <translation>diviso</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>un mezzo</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>un terzo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n terzo</numerusform>
+            <numerusform>%n terzi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>un quarto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n quarto</numerusform>
+            <numerusform>%n quarti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>un quinto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n quinto</numerusform>
+            <numerusform>%n quinti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>un sesto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n sesto</numerusform>
+            <numerusform>%n sesti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>un settimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n settimo</numerusform>
+            <numerusform>%n settimi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>un ottavo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n ottavo</numerusform>
+            <numerusform>%n ottavi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>un nono</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n nono</numerusform>
+            <numerusform>%n noni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>un decimo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n decimo</numerusform>
+            <numerusform>%n decimi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 fratto %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n e %1</numerusform>
+            <numerusform>%n e %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>meno %1</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 równa się %2</translation>
     </message>
     <message>
@@ -75,6 +75,125 @@ Otwórz ustawienia i dopuść więcej rodzajów wyników dla włączonych dział
     <message>
         <source>divided by</source>
         <translation>podzielić przez</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>jedna druga</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>jedna trzecia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n trzecia</numerusform>
+            <numerusform>%n trzecie</numerusform>
+            <numerusform>%n trzecich</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>jedna czwarta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n czwarta</numerusform>
+            <numerusform>%n czwarte</numerusform>
+            <numerusform>%n czwartych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>jedna piąta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n piąta</numerusform>
+            <numerusform>%n piąte</numerusform>
+            <numerusform>%n piątych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>jedna szósta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n szósta</numerusform>
+            <numerusform>%n szóste</numerusform>
+            <numerusform>%n szóstych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>jedna siódma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n siódma</numerusform>
+            <numerusform>%n siódme</numerusform>
+            <numerusform>%n siódmych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>jedna ósma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n ósma</numerusform>
+            <numerusform>%n ósme</numerusform>
+            <numerusform>%n ósmych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>jedna dziewiąta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n dziewiąta</numerusform>
+            <numerusform>%n dziewiąte</numerusform>
+            <numerusform>%n dziewiątych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>jedna dziesiąta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n dziesiąta</numerusform>
+            <numerusform>%n dziesiąte</numerusform>
+            <numerusform>%n dziesiątych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 przez %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n i %1</numerusform>
+            <numerusform>%n i %1</numerusform>
+            <numerusform>%n i %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>minus %1</translation>
     </message>
 </context>
 <context>

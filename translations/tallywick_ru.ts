@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 равно %2</translation>
     </message>
     <message>
@@ -75,6 +75,125 @@ Open Setup and allow more kinds of result for the included operations, or change
     <message>
         <source>divided by</source>
         <translation>разделить на</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>одна вторая</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>одна третья</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n третья</numerusform>
+            <numerusform>%n третьих</numerusform>
+            <numerusform>%n третьих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>одна четвёртая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n четвёртая</numerusform>
+            <numerusform>%n четвёртых</numerusform>
+            <numerusform>%n четвёртых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>одна пятая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n пятая</numerusform>
+            <numerusform>%n пятых</numerusform>
+            <numerusform>%n пятых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>одна шестая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n шестая</numerusform>
+            <numerusform>%n шестых</numerusform>
+            <numerusform>%n шестых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>одна седьмая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n седьмая</numerusform>
+            <numerusform>%n седьмых</numerusform>
+            <numerusform>%n седьмых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>одна восьмая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n восьмая</numerusform>
+            <numerusform>%n восьмых</numerusform>
+            <numerusform>%n восьмых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>одна девятая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n девятая</numerusform>
+            <numerusform>%n девятых</numerusform>
+            <numerusform>%n девятых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>одна десятая</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n десятая</numerusform>
+            <numerusform>%n десятых</numerusform>
+            <numerusform>%n десятых</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 дробь %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n целая %1</numerusform>
+            <numerusform>%n целых %1</numerusform>
+            <numerusform>%n целых %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>минус %1</translation>
     </message>
 </context>
 <context>

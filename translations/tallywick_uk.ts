@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>%1 equals %2</source>
-        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <extracomment>The problem as a screen reader says it, then its result: &quot;7 plus 5 equals 12&quot;, &quot;7 divided by 2 equals 3 and one half&quot;.</extracomment>
         <translation>%1 дорівнює %2</translation>
     </message>
     <message>
@@ -75,6 +75,125 @@ Open Setup and allow more kinds of result for the included operations, or change
     <message>
         <source>divided by</source>
         <translation>поділити на</translation>
+    </message>
+    <message>
+        <source>one half</source>
+        <translation>одна друга</translation>
+    </message>
+    <message>
+        <source>one third</source>
+        <translation>одна третя</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n thirds</source>
+        <translation>
+            <numerusform>%n третя</numerusform>
+            <numerusform>%n третіх</numerusform>
+            <numerusform>%n третіх</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quarter</source>
+        <translation>одна четверта</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quarters</source>
+        <translation>
+            <numerusform>%n четверта</numerusform>
+            <numerusform>%n четвертих</numerusform>
+            <numerusform>%n четвертих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one fifth</source>
+        <translation>одна п&apos;ята</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fifths</source>
+        <translation>
+            <numerusform>%n п&apos;ята</numerusform>
+            <numerusform>%n п&apos;ятих</numerusform>
+            <numerusform>%n п&apos;ятих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one sixth</source>
+        <translation>одна шоста</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sixths</source>
+        <translation>
+            <numerusform>%n шоста</numerusform>
+            <numerusform>%n шостих</numerusform>
+            <numerusform>%n шостих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one seventh</source>
+        <translation>одна сьома</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sevenths</source>
+        <translation>
+            <numerusform>%n сьома</numerusform>
+            <numerusform>%n сьомих</numerusform>
+            <numerusform>%n сьомих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one eighth</source>
+        <translation>одна восьма</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n eighths</source>
+        <translation>
+            <numerusform>%n восьма</numerusform>
+            <numerusform>%n восьмих</numerusform>
+            <numerusform>%n восьмих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one ninth</source>
+        <translation>одна дев&apos;ята</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ninths</source>
+        <translation>
+            <numerusform>%n дев&apos;ята</numerusform>
+            <numerusform>%n дев&apos;ятих</numerusform>
+            <numerusform>%n дев&apos;ятих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one tenth</source>
+        <translation>одна десята</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tenths</source>
+        <translation>
+            <numerusform>%n десята</numerusform>
+            <numerusform>%n десятих</numerusform>
+            <numerusform>%n десятих</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <extracomment>A fraction whose denominator has no name of its own, said as a formula is read: &quot;15 over 17&quot;.</extracomment>
+        <translation>%1 дріб %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n and %1</source>
+        <extracomment>A whole number and a fraction, as a mixed number is said: &quot;3 and one half&quot;.</extracomment>
+        <translation>
+            <numerusform>%n ціла %1</numerusform>
+            <numerusform>%n цілих %1</numerusform>
+            <numerusform>%n цілих %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A negative mixed number or fraction: &quot;minus 3 and one half&quot;.</extracomment>
+        <translation>мінус %1</translation>
     </message>
 </context>
 <context>

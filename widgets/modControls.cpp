@@ -5,21 +5,12 @@
 
 #include <QFont>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
 void PlaceControl(QWidget *control, const QString &name, int left, int top, int width, int height)
 {
     control->setObjectName(name);
     control->setGeometry(twipsRect(left, top, width, height));
-}
-
-QLabel *AddLabel(QWidget *window, const QString &name, int left, int top, int width, int height,
-                 const QFont &font)
-{
-    auto *label = AddControl<QLabel>(window, name, left, top, width, height);
-    label->setFont(font);
-    return label;
 }
 
 QPushButton *AddButton(QWidget *window, const QString &name, const QString &caption, int left,

@@ -29,8 +29,16 @@ T *AddControl(QWidget *window, const QString &name, int left, int top, int width
     return control;
 }
 
-QLabel *AddLabel(QWidget *window, const QString &name, int left, int top, int width, int height,
-                 const QFont &font);
+// A label, or a label of a kind that draws its text in its own way.
+template <typename T = QLabel>
+T *AddLabel(QWidget *window, const QString &name, int left, int top, int width, int height,
+            const QFont &font)
+{
+    auto *label = AddControl<T>(window, name, left, top, width, height);
+    label->setFont(font);
+    return label;
+}
+
 QPushButton *AddButton(QWidget *window, const QString &name, const QString &caption, int left,
                        int top, int width, int height, const QFont &font);
 Shape *AddShape(QWidget *window, const QString &name, int left, int top, int width, int height,
