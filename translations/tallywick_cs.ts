@@ -240,11 +240,11 @@ Otevřete nastavení a povolte u zahrnutých operací více druhů výsledků, n
     </message>
     <message>
         <source>Division: whole results</source>
-        <translation>Dělení: výsledky beze zbytku</translation>
+        <translation>Dělení: celé výsledky</translation>
     </message>
     <message>
         <source>Division: fraction results</source>
-        <translation>Dělení: výsledky se zbytkem</translation>
+        <translation>Dělení: výsledek zlomek</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -402,7 +402,7 @@ Otevřete nastavení a povolte u zahrnutých operací více druhů výsledků, n
     </message>
     <message>
         <source>Whole</source>
-        <translation>Celé</translation>
+        <translation>Celý</translation>
     </message>
     <message>
         <source>Fraction</source>

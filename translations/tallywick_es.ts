@@ -231,11 +231,11 @@ Abre los ajustes y permite más tipos de resultado para las operaciones incluida
     </message>
     <message>
         <source>Division: whole results</source>
-        <translation>División: resultados exactos</translation>
+        <translation>División: exacta (sin resto)</translation>
     </message>
     <message>
         <source>Division: fraction results</source>
-        <translation>División: resultados inexactos</translation>
+        <translation>División: inexacta (con resto)</translation>
     </message>
     <message>
         <source>Addition</source>

@@ -271,7 +271,7 @@ Open Instellen en sta meer soorten uitkomsten toe voor de gekozen bewerkingen, o
     </message>
     <message>
         <source>Tallywick - Setup</source>
-        <translation>Tallywick - Instellen</translation>
+        <translation>Tallywick - Instellingen</translation>
     </message>
     <message>
         <source>Second</source>

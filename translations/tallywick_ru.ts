@@ -240,11 +240,11 @@ Open Setup and allow more kinds of result for the included operations, or change
     </message>
     <message>
         <source>Division: whole results</source>
-        <translation>Деление: ответы без остатка</translation>
+        <translation>Деление: целые ответы</translation>
     </message>
     <message>
         <source>Division: fraction results</source>
-        <translation>Деление: ответы с остатком</translation>
+        <translation>Деление: дробные ответы</translation>
     </message>
     <message>
         <source>Addition</source>

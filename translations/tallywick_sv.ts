@@ -231,7 +231,7 @@ Open Setup and allow more kinds of result for the included operations, or change
     </message>
     <message>
         <source>Division: whole results</source>
-        <translation>Division: jämna svar</translation>
+        <translation>Division: svar utan rest</translation>
     </message>
     <message>
         <source>Division: fraction results</source>
@@ -391,7 +391,7 @@ Open Setup and allow more kinds of result for the included operations, or change
     </message>
     <message>
         <source>Whole</source>
-        <translation>Jämn</translation>
+        <translation>Utan rest</translation>
     </message>
     <message>
         <source>Fraction</source>

@@ -234,7 +234,7 @@ Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin ver
     </message>
     <message>
         <source>Include addition</source>
-        <translation>toplama dahil et</translation>
+        <translation>Toplamayı dahil et</translation>
     </message>
     <message>
         <source>Subtraction</source>
@@ -242,7 +242,7 @@ Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin ver
     </message>
     <message>
         <source>Include subtraction</source>
-        <translation>çıkarma dahil et</translation>
+        <translation>Çıkarmayı dahil et</translation>
     </message>
     <message>
         <source>Multiplication</source>
@@ -250,7 +250,7 @@ Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin ver
     </message>
     <message>
         <source>Include multiplication</source>
-        <translation>çarpma dahil et</translation>
+        <translation>Çarpmayı dahil et</translation>
     </message>
     <message>
         <source>Division</source>
@@ -258,7 +258,7 @@ Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin ver
     </message>
     <message>
         <source>Include division</source>
-        <translation>bölme dahil et</translation>
+        <translation>Bölmeyi dahil et</translation>
     </message>
     <message>
         <source>Tallywick - Setup</source>
@@ -332,7 +332,7 @@ Ayarları açın ve seçilen işlemler için daha fazla sonuç türüne izin ver
     </message>
     <message>
         <source>Swap the top and bottom term limits</source>
-        <translation>Üstteki ve alttaki sayının aralıklarını değiştir</translation>
+        <translation>Üstteki ve alttaki sayının aralıklarını birbiriyle değiştir</translation>
     </message>
     <message>
         <source>Don&apos;t show it</source>

@@ -240,11 +240,11 @@ Open Setup and allow more kinds of result for the included operations, or change
     </message>
     <message>
         <source>Division: whole results</source>
-        <translation>Ділення: відповіді без остачі</translation>
+        <translation>Ділення: цілі відповіді</translation>
     </message>
     <message>
         <source>Division: fraction results</source>
-        <translation>Ділення: відповіді з остачею</translation>
+        <translation>Ділення: дробові відповіді</translation>
     </message>
     <message>
         <source>Addition</source>
