@@ -1,8 +1,11 @@
+#include "app/modDisplayPlatform.h"
 #include "app/modStartupFailure.h"
 #include "app/modSubMain.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
 
 #include <algorithm>
@@ -19,6 +22,7 @@ struct HeldMessage {
 
 QtMessageHandler previousHandler = nullptr;
 QList<HeldMessage> heldMessages;
+bool platformChosenByUser = false;
 
 QByteArray describedVariable(const char *name)
 {
@@ -46,11 +50,27 @@ bool displayWasUnreachable()
     });
 }
 
+// A Wayland display is there, and no X display answers, but Qt has no Wayland platform, which
+// Debian ships apart from Qt, in qt6-wayland.
+bool waylandPlatformMissing()
+{
+    const QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString path = QDir::isAbsolutePath(socket)
+                             ? socket
+                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+    return !socket.isEmpty() && QFileInfo::exists(path) &&
+           std::any_of(heldMessages.cbegin(), heldMessages.cend(), [](const HeldMessage &message) {
+               return message.text.startsWith(
+                   QLatin1String("Could not find the Qt platform plugin \"wayland\""));
+           });
+}
+
 // Qt ends in a fatal message, and so an abort with a core dump, when no platform can be opened.
 // Where the display server is not there (an unset DISPLAY, an X server that is not there, a
-// Wayland socket that is missing), say plainly in one line what is wrong and how to get round it.
-// Any other failure, such as a platform plugin that is missing or will not load, gets Qt's own
-// reasons and a line that sends nobody to xvfb-run. Either way, exit without a core dump.
+// Wayland socket that is missing), or where only Qt's Wayland platform is missing, say plainly in
+// one line what is wrong and how to get round it. Any other failure, such as a platform plugin that
+// is missing or will not load, gets Qt's own reasons and a line that sends nobody to xvfb-run.
+// Either way, exit without a core dump.
 void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &context,
                                 const QString &text)
 {
@@ -59,17 +79,20 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
         return;
     }
     QByteArray line;
-    if (displayWasUnreachable()) {
+    const QByteArray where =
+        describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY") +
+        (platformChosenByUser ? ", " + describedVariable("QT_QPA_PLATFORM") : QByteArray());
+    const bool waylandMissing = waylandPlatformMissing();
+    if (waylandMissing || displayWasUnreachable()) {
         // Someone who asked Qt for its reasons gets them, before the line.
         if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
             qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
             releaseHeldMessages();
-        QByteArray where =
-            describedVariable("DISPLAY") + ", " + describedVariable("WAYLAND_DISPLAY");
-        if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            where += ", " + describedVariable("QT_QPA_PLATFORM");
-        line = "tallywick: cannot open a display (" + where +
-               "); to run without one, use: xvfb-run tallywick\n";
+        line = waylandMissing ? "tallywick: cannot open the Wayland display (" + where +
+                                    "): Qt's Wayland platform is not installed and no XWayland "
+                                    "answers; install qt6-wayland, or turn XWayland on\n"
+                              : "tallywick: cannot open a display (" + where +
+                                    "); to run without one, use: xvfb-run tallywick\n";
     } else {
         releaseHeldMessages();
         line = text.toLocal8Bit().trimmed() +
@@ -82,6 +105,8 @@ void messageWhileOpeningDisplay(QtMsgType type, const QMessageLogContext &contex
 
 int main(int argc, char *argv[])
 {
+    platformChosenByUser = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    ChooseDisplayPlatform();
     previousHandler = qInstallMessageHandler(messageWhileOpeningDisplay);
     QApplication application(argc, argv);
     releaseHeldMessages();

@@ -4,6 +4,7 @@
 #include "model/modTwips.h"
 #include "widgets/modSettingsStore.h"
 
+#include <QGuiApplication>
 #include <QPoint>
 #include <QWidget>
 
@@ -22,10 +23,19 @@ int readPosition(const QString &section, const QString &key)
     return (stored ? ParseStoredPosition(*stored) : std::nullopt).value_or(DefaultPositionTwips);
 }
 
+// A Wayland compositor places windows itself: Qt can neither put a window at a position nor learn
+// where it is, and reports a frame near 0, 0 wherever the window stands.
+bool compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 void RestoreWindowPosition(QWidget *window, const QString &section)
 {
+    if (compositorPlacesWindows())
+        return;
     const int top = readPosition(section, QStringLiteral("Top"));
     window->move(window->pos().x(), twips(top));
     const int left = readPosition(section, QStringLiteral("Left"));
@@ -36,6 +46,8 @@ void RestoreWindowPosition(QWidget *window, const QString &section)
 
 void SaveWindowPosition(const QWidget *window, const QString &section)
 {
+    if (compositorPlacesWindows())
+        return;
     const bool unmoved = window->property(RestoredPixels).toPoint() == window->pos();
     const QPoint position =
         unmoved && window->property(RestoredTwips).isValid()
