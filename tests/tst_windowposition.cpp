@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <optional>
@@ -222,12 +223,21 @@ void tst_WindowPosition::closingStoresAndReopensThere_data()
 {
     QTest::addColumn<QPoint>("pixels");
     QTest::addColumn<bool>("byQuit");
+    // On a screen of 1024 x 768, with one of 400 x 300 at 1024, 200 to its right.
+    QTest::addColumn<QPoint>("reopened");
 
     for (const bool byQuit : {true, false}) {
         const char *how = byQuit ? "Quit" : "close control";
-        QTest::addRow("%s, on screen", how) << QPoint(96, 192) << byQuit;
-        QTest::addRow("%s, top-left corner", how) << QPoint(0, 0) << byQuit;
-        QTest::addRow("%s, left of and above the screen", how) << QPoint(-100, -40) << byQuit;
+        QTest::addRow("%s, on screen", how) << QPoint(96, 192) << byQuit << QPoint(96, 192);
+        QTest::addRow("%s, top-left corner", how) << QPoint(0, 0) << byQuit << QPoint(0, 0);
+        QTest::addRow("%s, over the left edge", how)
+            << QPoint(-45, 30) << byQuit << QPoint(-45, 30);
+        QTest::addRow("%s, above the screen", how) << QPoint(-100, -40) << byQuit << QPoint(0, 0);
+        QTest::addRow("%s, far left", how) << QPoint(-600, 100) << byQuit << QPoint(0, 100);
+        QTest::addRow("%s, 100 px of title bar", how) << QPoint(924, 9) << byQuit << QPoint(924, 9);
+        // The second screen holds most of it, and is too small: left and top edges win.
+        QTest::addRow("%s, 99 px", how) << QPoint(925, 9) << byQuit << QPoint(1024, 200);
+        QTest::addRow("%s, second screen", how) << QPoint(1100, 250) << byQuit << QPoint(1100, 250);
     }
 }
 
@@ -235,6 +245,7 @@ void tst_WindowPosition::closingStoresAndReopensThere()
 {
     QFETCH(QPoint, pixels);
     QFETCH(bool, byQuit);
+    QFETCH(QPoint, reopened);
 
     QPointer<frmMain> window = Main();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -249,10 +260,14 @@ void tst_WindowPosition::closingStoresAndReopensThere()
     QCOMPARE(readStored("Top").toString(), QString::number(pixelsToTwips(pixels.y())));
     QCOMPARE(readStored("Left").toString(), QString::number(pixelsToTwips(pixels.x())));
 
-    QPointer<frmMain> reopened = Main();
-    QCOMPARE(reopened->pos(), pixels);
-    QVERIFY(QTest::qWaitForWindowExposed(reopened));
-    QCOMPARE(reopened->pos(), pixels);
+    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1024, 768));
+    window = Main();
+    QCOMPARE(window->pos(), reopened);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->pos(), reopened);
+    window->close(); // unmoved, so it keeps the stored position
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(readStored("Left").toString(), QString::number(pixelsToTwips(pixels.x())));
 }
 
 void tst_WindowPosition::badStoredValueUsesDefault_data()

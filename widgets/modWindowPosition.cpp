@@ -1,11 +1,14 @@
 #include "widgets/modWindowPosition.h"
 
+#include "model/modReachablePosition.h"
 #include "model/modStoredPosition.h"
 #include "model/modTwips.h"
 #include "widgets/modSettingsStore.h"
 
 #include <QGuiApplication>
 #include <QPoint>
+#include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace
@@ -30,6 +33,21 @@ bool compositorPlacesWindows()
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+// Moves a window that would stand out of reach onto the nearest screen. The window system frames
+// the window only once it is shown, so the frame is taken to be as the style draws one: a title
+// bar above the window and a border around both.
+void keepWithinReach(QWidget *window)
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    const QStyle *style = window->style();
+    const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    const QSize frame = window->size() + QSize(2 * border, titleBar + 2 * border);
+    window->move(ReachablePosition(QRect(window->pos(), frame), titleBar, areas));
+}
+
 } // namespace
 
 void RestoreWindowPosition(QWidget *window, const QString &section)
@@ -41,6 +59,9 @@ void RestoreWindowPosition(QWidget *window, const QString &section)
     const int left = readPosition(section, QStringLiteral("Left"));
     window->move(twips(left), window->pos().y());
     window->setProperty(RestoredTwips, QPoint(left, top));
+    // The store keeps what it holds until the user moves the window, so a window moved in from
+    // an unplugged screen goes back there once that screen is back.
+    keepWithinReach(window);
     window->setProperty(RestoredPixels, window->pos());
 }
 

@@ -9,8 +9,9 @@ class QWidget;
 // window frame's top-left corner.
 
 // Moves the window to its stored position (Top, then Left), or 100 twips in for what is missing
-// or unusable. Where a Wayland compositor places the windows, this and the saving below leave them
-// and the store alone.
+// or unusable; a window whose title bar would be out of reach there moves onto the nearest screen.
+// Where a Wayland compositor places the windows, this and the saving below leave them and the
+// store alone.
 void RestoreWindowPosition(QWidget *window, const QString &section);
 
 // Writes the window's position to the store (Top, then Left). A window that has not moved since
