@@ -14,6 +14,7 @@
 #include "widgets/modAccessibility.h"
 #include "widgets/modAppearance.h"
 #include "widgets/modControls.h"
+#include "widgets/modFixedSize.h"
 #include "widgets/modMessageBox.h"
 #include "widgets/modWindowPosition.h"
 
@@ -76,7 +77,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls()
 {
-    setFixedSize(twips(7545), twips(5970));
+    SetFixedWindowSize(this, QSize(twips(7545), twips(5970)));
     SetProgramIcon(this);
 
     const QFont numberFont = TahomaFont(48);

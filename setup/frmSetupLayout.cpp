@@ -7,6 +7,7 @@
 #include "widgets/modAccessibility.h"
 #include "widgets/modAppearance.h"
 #include "widgets/modControls.h"
+#include "widgets/modFixedSize.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -73,7 +74,7 @@ struct frmSetup::Placed {
 
 void frmSetup::createControls()
 {
-    setFixedSize(twips(16110), twips(4485));
+    SetFixedWindowSize(this, QSize(twips(16110), twips(4485)));
     // The check boxes and the scroll bar take the window's font. Tahoma 8.25 pt stands in for the
     // toolkit's classic dialog font: desktop defaults are too wide for the boxes' fixed sizes.
     setFont(TahomaFont(8.25));

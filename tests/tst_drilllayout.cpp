@@ -90,6 +90,11 @@ void tst_DrillLayout::clientAreaIsFixed()
     QCOMPARE(m_window->size(), QSize(twips(7545), twips(5970)));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Tallywick"));
+    for (auto enlarge : {&QWidget::showMaximized, &QWidget::showFullScreen}) {
+        (m_window->*enlarge)();
+        QTRY_COMPARE(m_window->windowState(), Qt::WindowNoState);
+        QCOMPARE(m_window->size(), QSize(twips(7545), twips(5970)));
+    }
 }
 
 void tst_DrillLayout::buttons_data()

@@ -26,13 +26,6 @@ int readPosition(const QString &section, const QString &key)
     return (stored ? ParseStoredPosition(*stored) : std::nullopt).value_or(DefaultPositionTwips);
 }
 
-// A Wayland compositor places windows itself: Qt can neither put a window at a position nor learn
-// where it is, and reports a frame near 0, 0 wherever the window stands.
-bool compositorPlacesWindows()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 // Moves a window that would stand out of reach onto the nearest screen. The window system frames
 // the window only once it is shown, so the frame is taken to be as the style draws one: a title
 // bar above the window and a border around both.
@@ -50,9 +43,14 @@ void keepWithinReach(QWidget *window)
 
 } // namespace
 
+bool CompositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void RestoreWindowPosition(QWidget *window, const QString &section)
 {
-    if (compositorPlacesWindows())
+    if (CompositorPlacesWindows())
         return;
     const int top = readPosition(section, QStringLiteral("Top"));
     window->move(window->pos().x(), twips(top));
@@ -67,7 +65,7 @@ void RestoreWindowPosition(QWidget *window, const QString &section)
 
 void SaveWindowPosition(const QWidget *window, const QString &section)
 {
-    if (compositorPlacesWindows())
+    if (CompositorPlacesWindows())
         return;
     const bool unmoved = window->property(RestoredPixels).toPoint() == window->pos();
     const QPoint position =
