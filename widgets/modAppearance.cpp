@@ -16,6 +16,8 @@
 #include <QWindow>
 #include <QtEndian>
 
+#include <cstdio>
+
 namespace
 {
 
@@ -87,8 +89,11 @@ QList<QImage> decodeIconFile(const QByteArray &bytes)
 void LoadProgramFonts()
 {
     const bool missing = !QFontDatabase::families().contains(TahomaFamily, Qt::CaseInsensitive);
-    if (missing)
-        AddTahomaFace(false);
+    // The windows still open, but the fallback's wider letters clip several captions.
+    if (missing && !AddTahomaFace(false))
+        std::fprintf(stderr,
+                     "tallywick: no Tahoma font was found, so some captions are clipped; %s\n",
+                     qPrintable(TahomaInstallHint()));
     // Only the Setup window uses the bold face, so it is read when a bold Tahoma is first asked
     // for, not before the drill window's first frame.
     boldFacePending() = missing;

@@ -6,8 +6,9 @@
 class QLabel;
 class QWidget;
 
-// Makes Tahoma available to the program where the system lacks it. Call once, after the
-// QApplication exists and before the first window is built.
+// Makes Tahoma available to the program where the system lacks it, or says in a line on the error
+// output what to install. Call once, after the QApplication exists and before the first window is
+// built.
 void LoadProgramFonts();
 
 // Tahoma at the given size, regular or bold, Western character set; the system's sans-serif

@@ -35,12 +35,12 @@ void useWindowsLineMetrics(uchar *font, qsizetype size)
 
 // The face is read into memory, not mapped: a package upgrade that replaces or truncates the file
 // while the program runs would turn a mapping's next read into SIGBUS.
-void AddTahomaFace(bool bold)
+bool AddTahomaFace(bool bold)
 {
     QFile file(TahomaFaceFile(bold));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
     QByteArray font = file.readAll();
     useWindowsLineMetrics(reinterpret_cast<uchar *>(font.data()), font.size());
-    QFontDatabase::addApplicationFontFromData(font);
+    return QFontDatabase::addApplicationFontFromData(font) != -1;
 }

@@ -13,3 +13,8 @@ QString TahomaFaceFile(bool bold)
     return QString::fromWCharArray(folder, int(length)) +
            QLatin1String(bold ? "\\Fonts\\tahomabd.ttf" : "\\Fonts\\tahoma.ttf");
 }
+
+QString TahomaInstallHint()
+{
+    return QStringLiteral("put tahoma.ttf back into the Windows fonts folder");
+}
