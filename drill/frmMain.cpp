@@ -78,6 +78,7 @@ frmMain::~frmMain() = default;
 void frmMain::createControls()
 {
     SetFixedWindowSize(this, QSize(twips(7545), twips(5970)));
+    UseBlackWindowText(this);
     SetProgramIcon(this);
 
     const QFont numberFont = TahomaFont(48);

@@ -27,6 +27,15 @@ const QColor PanelGrey(170, 170, 170);
 // and still lighter than the black of an enabled caption.
 const QColor DisabledCaption(85, 85, 85);
 
+// A control drawn on the theme's button face, an operation box or the scroll bar, takes the theme's
+// text colour for it where others take the window's black.
+void useButtonText(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    control->setPalette(palette);
+}
+
 void fillBackground(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
@@ -80,6 +89,7 @@ void frmSetup::createControls()
     setFont(TahomaFont(8.25));
     // Never seen: the picture covers the whole client area.
     fillBackground(this, QColor(192, 192, 192));
+    UseBlackWindowText(this);
 
     std::vector<Placed> placed;
     auto place = [&placed](auto *control, const Role &role) {
@@ -197,6 +207,7 @@ void frmSetup::createControls()
     // Qt inverts a scroll bar's keys for scrolled views; here the right arrow key makes the wait
     // longer, as the right arrow button does.
     scrWaitPercent->setInvertedControls(false);
+    useButtonText(scrWaitPercent);
     // The scroll bar's positions are tenths of a second; its description carries the unit word.
     SetAccessibleValueScale(scrWaitPercent, 0.1);
 
@@ -225,6 +236,8 @@ void frmSetup::addOperationGrid(std::vector<Placed> &placed)
             // boxes of the kinds of result are clear and take the panel's grey.
             box->setChecked(include);
             fillBackground(box, include ? box->palette().color(QPalette::Button) : PanelGrey);
+            if (include)
+                useButtonText(box);
             // A disabled caption stays legible on the panel grey.
             QPalette palette = box->palette();
             palette.setColor(QPalette::Disabled, QPalette::WindowText, DisabledCaption);

@@ -15,7 +15,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -26,6 +30,19 @@ const QColor Box48Fill(32, 160, 208);
 bool isDark(QRgb pixel)
 {
     return qGray(pixel) < 64;
+}
+
+// The contrast of two colours as WCAG 2 measures it, from 1 to 21.
+double contrast(QRgb a, QRgb b)
+{
+    auto luminance = [](QRgb c) {
+        auto linear = [](int v) {
+            return v < 11 ? v / 3294.6 : std::pow((v + 14.025) / 269.025, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 } // namespace
@@ -39,6 +56,8 @@ private slots:
     void cleanup();
 
     void clientAreaIsFixed();
+    void captionsStayReadable_data();
+    void captionsStayReadable();
     void buttons_data();
     void buttons();
     void fonts_data();
@@ -94,6 +113,48 @@ void tst_DrillLayout::clientAreaIsFixed()
         (m_window->*enlarge)();
         QTRY_COMPARE(m_window->windowState(), Qt::WindowNoState);
         QCOMPARE(m_window->size(), QSize(twips(7545), twips(5970)));
+    }
+}
+
+void tst_DrillLayout::captionsStayReadable_data()
+{
+    QTest::addColumn<QPalette>("theme");
+
+    const QColor light(252, 252, 252), dark(42, 46, 50);
+    QTest::newRow("dark") << QPalette(light, dark, dark, dark, dark, light, light, dark, dark);
+    QTest::newRow("yellow on black")
+        << QPalette(Qt::yellow, Qt::black, Qt::black, Qt::black, Qt::black, Qt::yellow, Qt::yellow,
+                    Qt::black, Qt::black);
+}
+
+// Every caption, heading and number of both windows against what lies behind it: each pixel that
+// the caption changes is ink over ground, the strongest pair its colour on the ground.
+void tst_DrillLayout::captionsStayReadable()
+{
+    QFETCH(QPalette, theme);
+    const auto restore =
+        qScopeGuard([system = QApplication::palette()] { QApplication::setPalette(system); });
+    QApplication::setPalette(theme);
+    QCoreApplication::sendPostedEvents(); // as when the desktop's theme changes
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    for (QWidget *window : QList<QWidget *>{m_window, openSetupWindows().value(0)}) {
+        for (QWidget *part : window->findChildren<QWidget *>()) {
+            const QString caption = part->property("text").toString();
+            if (caption.isEmpty())
+                continue;
+            const QImage shown = window->grab().toImage();
+            part->setProperty("text", QString());
+            const QImage ground = window->grab().toImage();
+            part->setProperty("text", caption);
+            double ratio = 1;
+            const QRect area = part->geometry() & window->rect();
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    ratio = std::max(ratio, contrast(shown.pixel(x, y), ground.pixel(x, y)));
+            QVERIFY2(ratio >= (part->isEnabled() ? 4.5 : 3),
+                     qPrintable(part->objectName() + QStringLiteral(" %1:1").arg(ratio)));
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QList>
+#include <QPalette>
 #include <QPixmap>
 #include <QResource>
 #include <QSize>
@@ -188,6 +189,13 @@ void SetProgramIcon(QWidget *window)
     // large sizes are pictures Qt's image plugins decode: they follow the first frame.
     window->setWindowIcon(iconFileIcon());
     new LargeIconSizes(window);
+}
+
+void UseBlackWindowText(QWidget *window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window->setPalette(palette);
 }
 
 void SetAutoSizeCaption(QLabel *label, const QString &caption)

@@ -23,6 +23,12 @@ QIcon ProgramIcon();
 // first frame is drawn.
 void SetProgramIcon(QWidget *window);
 
+// Black text on the colours the window's design fixes, for its labels, check boxes, option buttons,
+// shapes and lines, whatever the desktop's theme: a dark or high-contrast theme's light window text
+// is unreadable on them. Buttons, text boxes and the scroll bar draw their own faces, and keep the
+// theme's colours there, as in every other program on that desktop.
+void UseBlackWindowText(QWidget *window);
+
 // Sets an auto-size label's caption: the label takes the size of its text and keeps its top-left
 // corner.
 void SetAutoSizeCaption(QLabel *label, const QString &caption);
