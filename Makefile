@@ -8,7 +8,7 @@ DEBIAN_PACKAGES := build-essential cmake qt6-base-dev qt6-base-private-dev libgl
 BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build dpkg-dev xdotool
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build dpkg-dev xdotool debian-keyring
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
@@ -101,6 +101,9 @@ fuzz:
 # runs under Wine, the zip and the installer are packed, and both are tried as a user would.
 windows:
 	$(MAKE) deps EXTRA_PACKAGES="$(WINDOWS_PACKAGES)"
+	rm -rf $(WIN_DIR)/absent-qt
+	TALLYWICK_QT_SOURCE_VERSION=6.4.2+dfsg-0~absent TALLYWICK_WINQT_CACHE=$(CURDIR)/$(WIN_DIR)/absent-qt \
+		resources/windows/build-qt.sh 2>&1 | grep -F 'with TALLYWICK_QT_SOURCE=/path/of/that/folder'
 	qt="$(WINQT_PREFIX)"; { [ -n "$$qt" ] || qt=$$(JOBS=$(JOBS) resources/windows/build-qt.sh); } && \
 	cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_WARNINGS_AS_ERRORS=ON \
 		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
