@@ -1,8 +1,13 @@
 #pragma once
 
-// Waits pauseTime seconds, answering the desktop but not the learner. The window manager's ping,
-// repaints of uncovered windows and a screen reader's questions are answered during the wait.
-// Keys, mouse buttons, the wheel and the closing of a window, and every timer, posted event and
-// deferred deletion of the windows and their controls, are held and delivered after the wait, in
-// the order they came. Needs the running application.
+// Waits pauseTime seconds, answering the desktop but not the learner. Held, and delivered after
+// the wait in the order they came: keys, mouse buttons, the wheel, touch, drags, the closing of a
+// window, and everything else addressed to the windows, their controls and the objects they own:
+// timers, queued calls, posted and custom events, deferred deletions. Qt still runs its own upkeep
+// of the windows: drawing (paint and update requests), place, size, showing and hiding, layout and
+// polish, focus and activation, changes of style, font, palette, theme, language and enabled
+// state, and the input method's questions; the window manager's ping and a screen reader's
+// questions and actions, which reach Qt's own objects, are answered too. A quit (a logout, a
+// shutdown, quit()) ends the wait at once and goes through, closing the windows, and a window
+// that code closes (closeAllWindows()) closes at once. Needs the running application.
 void RevealWait(float pauseTime);

@@ -37,6 +37,8 @@ private slots:
     void waitHoldsEventsUntilResultShows();
     void realSleepWaitsOnlyForPositivePauses();
     void inputDuringRealWaitRunsAfterItInOrder();
+    void quitDuringRealWaitEndsItAtOnce_data();
+    void quitDuringRealWaitEndsItAtOnce();
     void nothingFitsShowsMessageAndNoProblem();
     void noOperationShowsCaseElseMessage();
     void setupPressedTwiceGivesOneWindow();
@@ -258,9 +260,12 @@ void tst_DrillWindow::inputDuringRealWaitRunsAfterItInOrder()
     gsngWaitSeconds = 0.3f;
     QString resultWhenGiven = QStringLiteral("<not given>");
     // 0.1 s into the wait, queued as the platform queues them: a click, Space on a box, the title
-    // bar's close. The test's own timer is not held.
+    // bar's close; and a call queued to a control. The test's own timer is not held.
+    QString resultWhenCalled = QStringLiteral("<not called>");
     QTimer::singleShot(100, this, [&] {
         resultWhenGiven = textOf(m_window, "lblResult");
+        QTimer::singleShot(0, control(setup, "txtTerm1Low"),
+                           [&] { resultWhenCalled = textOf(m_window, "lblResult"); });
         postClick(control(setup, "chkAddZero"));
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
             QCoreApplication::postEvent(control(setup, "chkSub"),
@@ -274,7 +279,43 @@ void tst_DrillWindow::inputDuringRealWaitRunsAfterItInOrder()
     const QString result = QString::number(glResult);
     QCOMPARE(log.entries, (QStringList{"click cmdNewProblem ", "click chkAddZero " + result,
                                        "key chkSub " + result, "close frmSetup " + result}));
+    QCOMPARE(resultWhenCalled, result);
     QVERIFY(gbSub && gbAddZero);
+}
+
+void tst_DrillWindow::quitDuringRealWaitEndsItAtOnce_data()
+{
+    QTest::addColumn<bool>("closeAll");
+    QTest::newRow("quit event") << false; // a logout, a shutdown, quit()
+    QTest::newRow("closeAllWindows") << true;
+}
+
+void tst_DrillWindow::quitDuringRealWaitEndsItAtOnce()
+{
+    QFETCH(bool, closeAll);
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdSetup"), Qt::LeftButton);
+    QPointer<frmSetup> setup = openSetupWindows().first();
+    store().clear();
+    m_sleep.reset(); // the real wait
+    gsngWaitSeconds = 1.0f;
+    QTimer::singleShot(300, this, [closeAll] {
+        if (closeAll)
+            QApplication::closeAllWindows();
+        else
+            QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(control<QPushButton>(m_window, "cmdNewProblem"), Qt::LeftButton);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!m_window || !m_window->isVisible());
+    QVERIFY(!setup || !setup->isVisible());
+    for (const char *window : {"frmMain", "frmSetup"})
+        QVERIFY2(store().childGroups().contains(window), window); // both positions saved
+    // The quit leaves every event loop to come ending at once, until the application's own loop
+    // has run: run it, for the tests after this one.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 void tst_DrillWindow::nothingFitsShowsMessageAndNoProblem()
