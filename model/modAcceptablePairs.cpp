@@ -5,6 +5,7 @@
 #include "model/modOperations.h"
 #include "model/modPairSampler.h"
 #include "model/modProductSearch.h"
+#include "model/modRandom.h"
 #include "model/modResults.h"
 #include "model/modTermSpans.h"
 
@@ -310,8 +311,9 @@ using Settings = std::array<std::int32_t, 32>;
 
 Settings settingsNow()
 {
-    Settings settings{glTerm1Low, glTerm1High, glTerm2Low, glTerm2High};
-    std::size_t next = 4;
+    Settings settings{glTerm1Low, glTerm1High, glTerm2Low, glTerm2High,
+                      std::int32_t(RandomSteps())};
+    std::size_t next = 5;
     for (const Operation &operation : Operations) {
         settings[next++] = *operation.included;
         for (const ResultKindFlag &kind : operation.kinds)
@@ -351,7 +353,9 @@ bool acceptable(std::int32_t operation, const Pair &pair)
     return result && ResultAllowed(operation, term1, term2, *result);
 }
 
-const PairSampler &samplerFor(std::int32_t operation)
+} // namespace
+
+const PairSampler &AcceptablePairSampler(std::int32_t operation)
 {
     Known &known = knownFor(operation);
     if (known.sampler)
@@ -371,6 +375,9 @@ const PairSampler &samplerFor(std::int32_t operation)
     }
     return *known.sampler;
 }
+
+namespace
+{
 
 bool pairExists(std::int32_t operation)
 {
@@ -419,7 +426,7 @@ std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
     Known &known = knownFor(operation);
     Pair pair;
-    if (!known.samplerGaveUp && samplerFor(operation).draw(pair))
+    if (!known.samplerGaveUp && AcceptablePairSampler(operation).draw(pair))
         return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
     known.samplerGaveUp = true;
 

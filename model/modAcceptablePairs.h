@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/modPairSampler.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -26,3 +28,7 @@ struct TermPair {
     std::int32_t term2;
 };
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation);
+
+// The proposals that ConstructAcceptablePair draws from under the current settings, built on first
+// use and kept until a setting changes; every acceptable pair of steps of r is one of their units.
+const pairs::PairSampler &AcceptablePairSampler(std::int32_t operation);

@@ -151,14 +151,18 @@ bool PairSampler::draw(Pair &pair) const
     if (total <= 0)
         return false;
     for (int round = 0; round < MaxProposals; ++round) {
-        const Wide unit = pickBelow(total);
-        const std::size_t index =
-            std::size_t(std::upper_bound(m_ends.begin(), m_ends.end(), unit) - m_ends.begin());
-        const Wide start = index == 0 ? 0 : m_ends[index - 1];
-        if (m_proposals[index]->pairAt(unit - start, pair) && (!m_acceptable || m_acceptable(pair)))
+        if (pairAt(pickBelow(total), pair))
             return true;
     }
     return false;
+}
+
+bool PairSampler::pairAt(Wide unit, Pair &pair) const
+{
+    const std::size_t index =
+        std::size_t(std::upper_bound(m_ends.begin(), m_ends.end(), unit) - m_ends.begin());
+    const Wide start = index == 0 ? 0 : m_ends[index - 1];
+    return m_proposals[index]->pairAt(unit - start, pair) && (!m_acceptable || m_acceptable(pair));
 }
 
 } // namespace pairs

@@ -89,6 +89,8 @@ public:
     // Adds every acceptable pair of a small box, each with its number of pairs of steps.
     void addBox(const TermDraw &top, const TermDraw &bottom, const Terms &terms);
     Wide units() const { return m_ends.empty() ? 0 : m_ends.back(); }
+    // The acceptable pair that a unit (below units()) stands for, or false when it stands for none.
+    bool pairAt(Wide unit, Pair &pair) const;
 
     // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
     // only happens when the proposals hold no acceptable pair, or almost none.

@@ -28,8 +28,9 @@ public:
         m_state ^= mix(static_cast<std::uint64_t>(ticks));
     }
 
-    // 24 random bits scaled into [0, 1): every value is exact in single precision and below 1.
-    float nextSingle() { return float(next() >> 40) * 0x1.0p-24f; }
+    // RandomBits random bits, or fewer for a test, scaled into [0, 1): every value is exact in
+    // single precision and below 1.
+    float nextSingle(int bits) { return std::ldexp(float(next() >> (64 - bits)), -bits); }
 
     // A uniform whole number from 0 to count - 1. Drawing 64 bits reaches every value of any
     // range of 32-bit terms, which 24 bits of a single cannot; values below the threshold are
@@ -83,7 +84,7 @@ double random_number(std::int32_t low, std::int32_t high)
         r = testSource()();
     } else {
         generator().mixInClock();
-        r = generator().nextSingle();
+        r = generator().nextSingle(random_steps::bits);
     }
     return TermForFraction(low, high, r);
 }
@@ -106,6 +107,12 @@ std::int64_t UniformWholeNumber(std::int64_t low, std::int64_t high)
     }
     generator().mixInClock();
     return low + std::int64_t(generator().nextBelow(count));
+}
+
+void SetRandomBits(int bits)
+{
+    random_steps::bits = bits > 0 && bits < RandomBits ? bits : RandomBits;
+    random_steps::fraction = std::ldexp(1.0f, -random_steps::bits);
 }
 
 void SetRandomSource(RandomSource source)

@@ -10,8 +10,30 @@
 // high < low the same formula gives high + 1 up to low, low itself only for r = 0.
 double random_number(std::int32_t low, std::int32_t high);
 
-// The generator's r has 24 bits: one of RandomSteps equally likely values step / RandomSteps.
-inline constexpr std::int64_t RandomSteps = std::int64_t(1) << 24;
+// The generator's r has 24 bits: one of RandomSteps() equally likely values StepFraction(step).
+inline constexpr int RandomBits = 24;
+
+// Lets a test cut r to fewer bits, so that every pair of steps can be walked through; 0 or
+// RandomBits puts the 24 bits back.
+void SetRandomBits(int bits);
+
+namespace random_steps
+{
+// Read on every step of a term's draw, so kept here for inlining; SetRandomBits sets both.
+inline int bits = RandomBits;
+inline float fraction = 0x1.0p-24f;
+} // namespace random_steps
+
+inline std::int64_t RandomSteps()
+{
+    return std::int64_t(1) << random_steps::bits;
+}
+
+// The r of a step, exact in single precision.
+inline float StepFraction(std::int64_t step)
+{
+    return float(step) * random_steps::fraction;
+}
 
 // What random_number gives for these limits when its r is this one.
 double TermForFraction(std::int32_t low, std::int32_t high, float r);

@@ -90,17 +90,17 @@ TermDraw::TermDraw(std::int32_t low, std::int32_t high)
 
 Int TermDraw::valueAt(Int step) const
 {
-    return Int(TermForFraction(m_low, m_high, float(step) * 0x1.0p-24f));
+    return Int(TermForFraction(m_low, m_high, StepFraction(step)));
 }
 
 // The first step from a guess at which holds turns true, walking from the guess: the guesses
 // below come from the formula and miss by a step at most, where double rounding bites.
 Int TermDraw::firstStepFrom(Int guess, bool (*holds)(const TermDraw &, Int, Int), Int value) const
 {
-    Int step = std::clamp<Int>(guess, 0, RandomSteps);
+    Int step = std::clamp<Int>(guess, 0, RandomSteps());
     while (step > 0 && holds(*this, step - 1, value))
         --step;
-    while (step < RandomSteps && !holds(*this, step, value))
+    while (step < RandomSteps() && !holds(*this, step, value))
         ++step;
     return step;
 }
@@ -110,25 +110,25 @@ Span TermDraw::steps(Span values) const
     if (values.empty())
         return {0, -1};
     if (m_count == 0)
-        return values.contains(m_low) ? Span{0, RandomSteps - 1} : Span{0, -1};
-    const double perValue = double(RandomSteps) / double(m_count);
+        return values.contains(m_low) ? Span{0, RandomSteps() - 1} : Span{0, -1};
+    const double perValue = double(RandomSteps()) / double(m_count);
     if (m_count > 0) {
         auto atLeast = [](const TermDraw &draw, Int step, Int value) {
             return draw.valueAt(step) >= value;
         };
         auto first = [&](Int value) {
             const double guess = std::ceil(double(value - m_low) * perValue);
-            return firstStepFrom(Int(std::clamp(guess, -1.0, 2.0 * RandomSteps)), atLeast, value);
+            return firstStepFrom(Int(std::clamp(guess, -1.0, 2.0 * RandomSteps())), atLeast, value);
         };
         return {first(values.lo), first(values.hi + 1) - 1};
     }
-    // Falling values: step k gives low - ceil(|n| k / RandomSteps).
+    // Falling values: step k gives low - ceil(|n| k / RandomSteps()).
     auto atMost = [](const TermDraw &draw, Int step, Int value) {
         return draw.valueAt(step) <= value;
     };
     auto first = [&](Int value) {
         const double guess = std::floor(double(m_low - value - 1) * -perValue) + 1;
-        return firstStepFrom(Int(std::clamp(guess, -1.0, 2.0 * RandomSteps)), atMost, value);
+        return firstStepFrom(Int(std::clamp(guess, -1.0, 2.0 * RandomSteps())), atMost, value);
     };
     return {first(values.hi), first(values.lo - 1) - 1};
 }
@@ -148,15 +148,15 @@ Int TermDraw::mostSteps(Int count) const
     if (count <= 0)
         return 0;
     if (m_count == 0)
-        return RandomSteps;
-    // The steps of count values lie in a run of real length count * RandomSteps / |n|; one more
+        return RandomSteps();
+    // The steps of count values lie in a run of real length count * RandomSteps() / |n|; one more
     // covers the run's ends, another the lone step of low when high is below low. Where |n| is at
-    // least RandomSteps every step gives a value of its own.
+    // least RandomSteps() every step gives a value of its own.
     const Int n = m_count > 0 ? m_count : -m_count;
-    const Int run = (count * RandomSteps + n - 1) / n;
-    if (n >= RandomSteps)
+    const Int run = (count * RandomSteps() + n - 1) / n;
+    if (n >= RandomSteps())
         return std::min(count, run + 1);
-    return std::min(RandomSteps, run + 2);
+    return std::min(RandomSteps(), run + 2);
 }
 
 Wide pickBelow(Wide count)
