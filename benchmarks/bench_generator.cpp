@@ -141,6 +141,27 @@ const Case cases[] = {
          limits(2095133040, 2095133040, 2, Max - 1);
      },
      GenerateOutcome::Drawn, true},
+    {"first press after a change/subtraction zero only, 1..INT32_MAX minus 1..2^30",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(1, Max, 1, 1 << 30);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/addition zero only, -1e9..1e9 both",
+     [] {
+         none();
+         gbAdd = gbAddZero = true;
+         limits(-1000000000, 1000000000, -1000000000, 1000000000);
+     },
+     GenerateOutcome::Drawn, true},
+    {"later press/subtraction zero only, 1..2e9 minus 7..1.3e9",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(1, 2000000000, 7, 1300000000);
+     },
+     GenerateOutcome::Drawn},
     {"later press/division whole only, 1..1000 both",
      [] {
          none();
