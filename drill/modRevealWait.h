@@ -9,5 +9,7 @@
 // state, and the input method's questions; the window manager's ping and a screen reader's
 // questions and actions, which reach Qt's own objects, are answered too. A quit (a logout, a
 // shutdown, quit()) ends the wait at once and goes through, closing the windows, and a window
-// that code closes (closeAllWindows()) closes at once. Needs the running application.
+// that code closes (closeAllWindows()) closes at once. One thing of the program's kind runs
+// unheld: QTimer::singleShot with a delay and a function, whose timer Qt gives to an object of its
+// own that belongs to no window; the program uses none. Needs the running application.
 void RevealWait(float pauseTime);
