@@ -12,8 +12,11 @@ set -euo pipefail
 prefix=$1
 shift
 export WINEPREFIX=$prefix WINEARCH=win64
-# No debug chatter on stderr, which tests read; no offer to install Mono or Gecko.
-export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No debug chatter on stderr, which tests read; no offer to install Mono or Gecko; and no menu
+# builder, which would write menu entries, .desktop files and icons into the user's home for the
+# prefix and for every shortcut an installer makes.
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 if [ ! -f "$prefix/.tallywick-ready" ]; then
     mkdir -p "$prefix"
