@@ -8,7 +8,8 @@ DEBIAN_PACKAGES := build-essential cmake qt6-base-dev qt6-base-private-dev libgl
 BENCH_PACKAGES := libbenchmark-dev dbus-daemon
 PACKAGE_PACKAGES := debhelper lintian
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build dpkg-dev xdotool debian-keyring
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 nsis ninja-build dpkg-dev xdotool debian-keyring \
+	wixl msitools osslsigncode openssl locales
 
 BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
@@ -19,6 +20,12 @@ WIN_DIR ?= build-win
 # A Windows Qt of your own (static, for x86_64-w64-mingw32) instead of the one built from Debian's
 # source: make windows WINQT_PREFIX=/path/of/its/install
 WINQT_PREFIX ?=
+# Signing the Windows program and packages (unsigned by default):
+#   make windows SIGN_PFX=cert.pfx SIGN_PASS=password [SIGN_TIMESTAMP_URL=RFC 3161 server]
+# The signatures are then verified against SIGN_CA (a PEM file) or the system's CAs.
+SIGN_PFX ?=
+SIGN_TIMESTAMP_URL ?=
+SIGN_CA ?=
 # Inputs per fuzz target for a bounded run, about a minute in all; FUZZ_SECONDS=n runs each for n
 # seconds instead. The term limit target drives the real Setup window and the generator target
 # builds a new exact sampler for each input, so those two run fewer inputs.
@@ -98,7 +105,10 @@ fuzz:
 
 # The Windows program, cross-built with MinGW against a static Qt that resources/windows/build-qt.sh
 # builds once from Debian's qt6-base source and keeps in ~/.cache/tallywick/winqt; every suite then
-# runs under Wine, the zip and the installer are packed, and both are tried as a user would.
+# runs under Wine, the zip, the installer and the MSI are packed, and all are tried as a user would.
+# Wine's menu builder stays off wherever Wine runs, so nothing lands in the builder's menus.
+windows: export WINEDLLOVERRIDES := winemenubuilder.exe=d
+windows: export SIGN_PASS := $(SIGN_PASS)
 windows:
 	$(MAKE) deps EXTRA_PACKAGES="$(WINDOWS_PACKAGES)"
 	rm -rf $(WIN_DIR)/absent-qt
@@ -107,10 +117,13 @@ windows:
 	qt="$(WINQT_PREFIX)"; { [ -n "$$qt" ] || qt=$$(JOBS=$(JOBS) resources/windows/build-qt.sh); } && \
 	cmake -S . -B $(WIN_DIR) -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_WARNINGS_AS_ERRORS=ON \
 		-DCMAKE_TOOLCHAIN_FILE="$$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/resources/windows/mingw-w64.cmake
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/resources/windows/mingw-w64.cmake \
+		-DTALLYWICK_SIGN_PFX="$(abspath $(SIGN_PFX))" -DTALLYWICK_SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)"
 	cmake --build $(WIN_DIR) -j $(JOBS)
 	cd $(WIN_DIR) && ctest --output-on-failure --no-tests=error
 	cmake --build $(WIN_DIR) --target windows_check
+	$(if $(SIGN_PFX),resources/windows/check-signatures.sh "$(SIGN_CA)" $(WIN_DIR)/resources/windows/*/Tallywick.exe \
+		$(WIN_DIR)/Tallywick-*-setup.exe $(WIN_DIR)/installed-Uninstall.exe $(WIN_DIR)/Tallywick-*-win64.msi)
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SAN_DIR) $(DEB_DIR) $(FUZZ_DIR) $(WIN_DIR)
