@@ -66,7 +66,15 @@ close_program() {
     for _ in $(seq 30); do kill -0 $program 2>/dev/null || break; sleep 1; done
     kill -0 $program 2>/dev/null && fail "Tallywick did not close"
     wait $program || true
-    wineserver --wait
+}
+# Waits for a window whose title matches, and keeps it in $window.
+wait_title() {
+    for _ in $(seq 40); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -z "$window" ] || return 0
+        sleep 0.5
+    done
+    fail "no window titled like $1"
 }
 # A silent run that must stop with exit code 2.
 expect_refusal() {
@@ -106,7 +114,31 @@ expect_refusal "$setup" /S
 expect_refusal "$instdir_win\\Uninstall.exe" /S "_?=$instdir_win"
 [ "$(fingerprint "$instdir")" = "$before" ] || fail "a refused run changed $instdir"
 run reg query "$uninstall_key" >/dev/null 2>&1 || fail "a refused uninstall removed its entry"
+# With its pages, the installer asks the user to close Tallywick, and goes on once they have.
+touch "$scratch/mark"
+run "$setup" & installer=$!
+wait_title "^Tallywick $version Setup"
+sleep 2
+xdotool key --window "$window" Return 2>/dev/null
+sleep 2
+xdotool key Return 2>/dev/null
+for _ in $(seq 40); do
+    [ "$(xdotool search --onlyvisible --name "^Tallywick $version Setup" 2>/dev/null | wc -l)" -lt 2 ] ||
+        break
+    sleep 0.5
+done
+[ "$(xdotool search --onlyvisible --name "^Tallywick $version Setup" 2>/dev/null | wc -l)" -ge 2 ] ||
+    fail "the installer did not ask to close Tallywick"
+shot installer-running.png
+[ "$(fingerprint "$instdir")" = "$before" ] || fail "the installer changed $instdir before Tallywick closed"
 close_program
+xdotool key Return 2>/dev/null
+for _ in $(seq 60); do [ "$instdir/Uninstall.exe" -ot "$scratch/mark" ] || break; sleep 1; done
+[ "$instdir/Uninstall.exe" -nt "$scratch/mark" ] || fail "the installer did not go on after Retry"
+sleep 2
+wineserver -k 2>/dev/null || true
+wait $installer || true
+installed_in "$instdir" || fail "the installer did not install every file after Retry"
 
 say "uninstalling with $instdir_win\\Uninstall.exe /S"
 run "$instdir_win\\Uninstall.exe" /S
@@ -137,14 +169,6 @@ say "installing with a German user locale, into a folder typed on the directory 
 localedef -i de_DE -f UTF-8 "$scratch/de_DE.UTF-8" 2>/dev/null ||
     [ -f "$scratch/de_DE.UTF-8/LC_CTYPE" ] || fail "cannot make the de_DE.UTF-8 locale"
 german() { env LOCPATH="$scratch" LANG=de_DE.UTF-8 LC_ALL= "$here/wine-run.sh" "$prefix" "$@"; }
-wait_title() {
-    for _ in $(seq 40); do
-        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -z "$window" ] || return 0
-        sleep 0.5
-    done
-    fail "no window titled like $1"
-}
 typed_win='C:\users\Public\Typed'
 typed=$(unix "$typed_win")
 mkdir -p "$typed"
@@ -224,4 +248,5 @@ cd - >/dev/null
 sleep 2
 shot zip-started.png
 close_program
+wineserver --wait
 say "the installer, the uninstaller, the MSI and the zip work (screens: $out/*.png)"
