@@ -26,7 +26,7 @@ WINQT_PREFIX ?=
 SIGN_PFX ?=
 SIGN_TIMESTAMP_URL ?=
 SIGN_CA ?=
-# Inputs per fuzz target for a bounded run, about a minute in all; FUZZ_SECONDS=n runs each for n
+# Inputs per fuzz target for a bounded run, about four minutes in all; FUZZ_SECONDS=n runs each for n
 # seconds instead. The term limit target drives the real Setup window and the generator target
 # builds a new exact sampler for each input, so those two run fewer inputs.
 FUZZ_RUNS_termlimit ?= 60000

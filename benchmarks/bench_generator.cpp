@@ -141,11 +141,44 @@ const Case cases[] = {
          limits(2095133040, 2095133040, 2, Max - 1);
      },
      GenerateOutcome::Drawn, true},
+    // Top terms 1 and 128 k against bottom terms 64 k + 1: 1 - 1 is the one pair, found by a walk
+    // of the steps. Each change here swaps it for 0..2^30, where pairs abound, and back.
     {"first press after a change/subtraction zero only, 1..INT32_MAX minus 1..2^30",
      [] {
          none();
          gbSub = gbSubZero = true;
          limits(1, Max, 1, 1 << 30);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/subtraction zero only, 1..2e9 minus 7..1.3e9",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(1, 2000000000, 7, 1300000000);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/extremes, addition zero only",
+     [] {
+         none();
+         gbAdd = gbAddZero = true;
+         limits(Min, Max, Min, Max);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/extremes, subtraction zero only",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(Min, Max, Min + 1, Max);
+     },
+     GenerateOutcome::Drawn, true},
+    {"first press after a change/extremes, all operations and kinds",
+     [] {
+         SetDefaultSettings();
+         gbAdd = gbAddPos = gbAddZero = gbAddNeg = true;
+         gbSub = gbSubPos = gbSubZero = gbSubNeg = true;
+         gbMult = gbMultPos = gbMultNeg = true;
+         gbDiv = gbDivPos = gbDivNeg = gbDivWhole = gbDivFraction = true;
+         limits(Min, Max, Min, Max);
      },
      GenerateOutcome::Drawn, true},
     {"first press after a change/addition zero only, -1e9..1e9 both",
@@ -160,6 +193,13 @@ const Case cases[] = {
          none();
          gbSub = gbSubZero = true;
          limits(1, 2000000000, 7, 1300000000);
+     },
+     GenerateOutcome::Drawn},
+    {"later press/subtraction zero only, 1..INT32_MAX minus 1..2^30 (one pair)",
+     [] {
+         none();
+         gbSub = gbSubZero = true;
+         limits(1, Max, 1, 1 << 30);
      },
      GenerateOutcome::Drawn},
     {"later press/division whole only, 1..1000 both",

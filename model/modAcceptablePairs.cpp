@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -20,9 +21,10 @@ namespace
 
 using namespace pairs;
 
-// Building acceptable pairs directly. For a given top term the bottom terms that give one kind of
+// Acceptable pairs within the ranges. For a given top term the bottom terms that give one kind of
 // result form an interval (or, for whole division, the multiples of the divisor), so the sets of
-// acceptable pairs are a few pieces of simple shape.
+// acceptable pairs are a few pieces of simple shape, and building the first pair of each tells
+// at once whether the ranges hold one.
 
 // One piece of the acceptable pairs of an operation.
 struct Piece {
@@ -303,6 +305,12 @@ void addProposals(const Piece &piece, const TermDraw &top, const TermDraw &botto
     }
 }
 
+// Units spread over all that tell at once that an acceptable pair exists, unless they are rare.
+constexpr int ProbedUnits = 4096;
+
+// Draws of PairSampler::MaxProposals units each from dense proposals that may refuse some.
+constexpr int DenseRounds = 256;
+
 // Boxes of at most this many pairs of values have their acceptable pairs counted one by one.
 constexpr Int CountedBox = 4096;
 
@@ -324,15 +332,16 @@ Settings settingsNow()
 
 // What is known of an operation under the settings it was found for. Building the proposals
 // costs a scan where whole quotients have to be counted one by one, and the existence test can
-// factor a top term, so both are kept until a setting changes, which only Setup does: each press
-// compares the settings with these.
+// factor a top term or walk the terms' steps, so all are kept until a setting changes, which only
+// Setup does: each press compares the settings with these.
 struct Known {
     Settings settings{};
     bool valid = false;
     std::optional<bool> exists;
     std::optional<double> share;
     std::unique_ptr<PairSampler> sampler;
-    bool samplerGaveUp = false;
+    bool dense = false; // the sampler's proposals are in their dense form
+    bool full = false;  // and every unit of theirs stands for a pair
 };
 
 Known &knownFor(std::int32_t operation)
@@ -341,7 +350,7 @@ Known &knownFor(std::int32_t operation)
     Known &entry = known[FindOperation(operation) ? operation : 0];
     const Settings settings = settingsNow();
     if (!entry.valid || entry.settings != settings)
-        entry = Known{settings, true, {}, {}, {}, false};
+        entry = Known{settings, true, {}, {}, {}, false, false};
     return entry;
 }
 
@@ -355,11 +364,16 @@ bool acceptable(std::int32_t operation, const Pair &pair)
 
 } // namespace
 
-const PairSampler &AcceptablePairSampler(std::int32_t operation)
+const PairSampler &AcceptablePairSampler(std::int32_t operation, bool dense)
 {
     Known &known = knownFor(operation);
-    if (known.sampler)
+    if (known.sampler) {
+        if (dense && !known.dense) {
+            known.full = known.sampler->densify();
+            known.dense = true;
+        }
         return *known.sampler;
+    }
     known.sampler = std::make_unique<PairSampler>(
         [operation](const Pair &pair) { return acceptable(operation, pair); });
     const Terms terms = currentTerms();
@@ -373,7 +387,7 @@ const PairSampler &AcceptablePairSampler(std::int32_t operation)
         for (int i = 0; i < count; ++i)
             addProposals(pieces[i], top, bottom, terms, *known.sampler);
     }
-    return *known.sampler;
+    return dense ? AcceptablePairSampler(operation, true) : *known.sampler;
 }
 
 namespace
@@ -406,11 +420,26 @@ double shareBound(std::int32_t operation)
 
 } // namespace
 
+// Whether random_number can give an acceptable pair: the ranges must hold one, and then some unit
+// of the proposals must stand for one. Units spread over all find one at once unless they are
+// rare; then the dense proposals keep only units that stand for a pair of steps.
 bool AcceptablePairExists(std::int32_t operation)
 {
     Known &known = knownFor(operation);
-    if (!known.exists)
-        known.exists = pairExists(operation);
+    if (known.exists)
+        return *known.exists;
+    known.exists = false;
+    if (!pairExists(operation))
+        return false;
+    const PairSampler &sampler = AcceptablePairSampler(operation);
+    Pair pair;
+    if (sampler.probe(pair, ProbedUnits)) {
+        known.exists = true;
+        return true;
+    }
+    // Where a proposal too large to walk still refuses units, units left are taken to hold a
+    // pair, and the draw then gives up only after DenseRounds.
+    known.exists = AcceptablePairSampler(operation, true).units() > 0;
     return *known.exists;
 }
 
@@ -424,24 +453,17 @@ double AcceptableShareBound(std::int32_t operation)
 
 std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
-    Known &known = knownFor(operation);
-    Pair pair;
-    if (!known.samplerGaveUp && AcceptablePairSampler(operation).draw(pair))
-        return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
-    known.samplerGaveUp = true;
-
-    // No pair random_number can give turned up: there is none (a range wider than r has steps
-    // skips values), or too few to wait for. Plain draws would never end; rather than say that
-    // nothing fits, build a pair from the ranges, from a piece picked at random, the rest in turn.
     if (!AcceptablePairExists(operation))
         return std::nullopt;
-    const Terms terms = currentTerms();
-    Piece pieces[MaxPieces];
-    const int count = collectPieces(operation, pieces);
-    const Chooser random(true);
-    const Int first = random.pick({0, count - 1});
-    for (int i = 0; i < count; ++i) {
-        if (buildPair(pieces[(first + i) % count], terms, random, pair))
+    Pair pair;
+    if (AcceptablePairSampler(operation).draw(pair))
+        return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
+    // Acceptable units are rare among all: keep only the units that stand for a pair of steps,
+    // once for these settings, and draw from those. The pair is as likely as before.
+    const PairSampler &dense = AcceptablePairSampler(operation, true);
+    const int rounds = knownFor(operation).full ? std::numeric_limits<int>::max() : DenseRounds;
+    for (int round = 0; round < rounds; ++round) {
+        if (dense.draw(pair))
             return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
     }
     return std::nullopt;

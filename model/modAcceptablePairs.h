@@ -9,7 +9,7 @@
 // term the bottom terms that give one kind of result form an interval (or, for whole division,
 // the multiples of the divisor), so these pairs can be found without trial and error.
 
-// Whether some pair of terms within the limits gives a result the settings allow for this
+// Whether random_number can give a pair of terms that gives a result the settings allow for this
 // operation. Exact, without drawing, and kept until a setting changes: it decides when no problem
 // fits.
 bool AcceptablePairExists(std::int32_t operation);
@@ -21,8 +21,8 @@ double AcceptableShareBound(std::int32_t operation);
 
 // An acceptable pair of terms for this operation, drawn with exactly the chance that drawing both
 // terms with random_number until acceptable would give it, or nothing when no pair exists. Where
-// no pair random_number can give turns up in 2^16 proposals (wide ranges skip values), one is
-// built from the ranges instead, until a setting changes.
+// acceptable pairs are rare among the proposals' units (wide ranges skip values), the proposals
+// are narrowed once, until a setting changes, to the units that stand for a pair of steps.
 struct TermPair {
     std::int32_t term1;
     std::int32_t term2;
@@ -31,4 +31,5 @@ std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation);
 
 // The proposals that ConstructAcceptablePair draws from under the current settings, built on first
 // use and kept until a setting changes; every acceptable pair of steps of r is one of their units.
-const pairs::PairSampler &AcceptablePairSampler(std::int32_t operation);
+// With dense, in the narrowed form that rare acceptable pairs call for.
+const pairs::PairSampler &AcceptablePairSampler(std::int32_t operation, bool dense = false);

@@ -1,6 +1,7 @@
 #include "model/modFractionBands.h"
 
 #include <memory>
+#include <vector>
 
 namespace pairs
 {
@@ -106,12 +107,19 @@ void addFractions(int sign1, int sign2, const TermDraw &top, const TermDraw &bot
     if (sign1 != 0)
         divisors = meet(divisors, {2, 2 * magnitudes(topTerms, sign1).hi - 1});
     auto remainder = [](const Pair &pair) { return pair.term1 % pair.term2 != 0; };
-    cutAtPowersOf2(divisors, [&](Span stretch) {
-        const Span widest = band(sign1 == 0 ? stretch.hi : stretch.lo);
-        sampler.add(std::make_unique<WindowProposal>(
-            bottom, bottom.steps(withSign(stretch, sign2)), top, top.steps(widest).size(),
-            [band](Int term2) { return band(term2 < 0 ? -term2 : term2); }, false, remainder));
-    });
+    // A top of 0 never leaves a remainder, and can have almost every step of r: the band of
+    // quotients that round to 0 is taken one side of 0 at a time.
+    const std::vector<Span> sides = sign1 == 0 ? std::vector<Span>{{Int32Min, -1}, {1, Int32Max}}
+                                               : std::vector<Span>{{Int32Min, Int32Max}};
+    for (const Span side : sides) {
+        cutAtPowersOf2(divisors, [&](Span stretch) {
+            const Span widest = meet(band(sign1 == 0 ? stretch.hi : stretch.lo), side);
+            sampler.add(std::make_unique<WindowProposal>(
+                bottom, bottom.steps(withSign(stretch, sign2)), top, top.steps(widest).size(),
+                [band, side](Int term2) { return meet(band(term2 < 0 ? -term2 : term2), side); },
+                false, remainder));
+        });
+    }
 }
 
 } // namespace pairs

@@ -67,6 +67,160 @@ bool WindowProposal::list(std::vector<Entry> &entries, std::size_t limit) const
 namespace
 {
 
+// The outer steps of a window proposal that pair with some inner step, in runs of steps that give
+// one value, each with the run of inner steps in that value's window.
+class StepRunProposal : public Proposal
+{
+public:
+    struct Run {
+        Int outerStep;
+        Int outerCount;
+        Int innerStep;
+        Int count;
+    };
+    StepRunProposal(const TermDraw &outer, const TermDraw &inner, bool outerIsTop,
+                    WindowProposal::Keep keep, std::vector<Run> runs, std::vector<Wide> ends)
+        : Proposal(ends.empty() ? 0 : ends.back()), m_outer(outer), m_inner(inner),
+          m_outerIsTop(outerIsTop), m_keep(std::move(keep)), m_runs(std::move(runs)),
+          m_ends(std::move(ends))
+    {
+    }
+
+    bool pairAt(Wide unit, Pair &pair) const override
+    {
+        const auto index =
+            std::size_t(std::upper_bound(m_ends.begin(), m_ends.end(), unit) - m_ends.begin());
+        const Run &run = m_runs[index];
+        const Wide offset = unit - (index == 0 ? 0 : m_ends[index - 1]);
+        pair = make(m_outer.valueAt(run.outerStep),
+                    m_inner.valueAt(run.innerStep + Int(offset % run.count)));
+        return !m_keep || m_keep(pair);
+    }
+
+    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    {
+        // Pairs the keep refuses belong to another proposal, or none.
+        auto add = [&](const Pair &pair, Wide weight) {
+            if (!m_keep || m_keep(pair))
+                entries.push_back({pair, weight});
+        };
+        for (const Run &run : m_runs) {
+            const Int outerValue = m_outer.valueAt(run.outerStep);
+            // Inner steps one by one, or their values where they are fewer.
+            const Int a = m_inner.valueAt(run.innerStep);
+            const Int b = m_inner.valueAt(run.innerStep + run.count - 1);
+            const Span values = {std::min(a, b), std::max(a, b)};
+            const Span steps = {run.innerStep, run.innerStep + run.count - 1};
+            if (entries.size() + std::size_t(std::min(values.size(), run.count)) > limit)
+                return false;
+            if (run.count <= values.size()) {
+                for (Int step = steps.lo; step <= steps.hi; ++step)
+                    add(make(outerValue, m_inner.valueAt(step)), run.outerCount);
+            } else {
+                for (Int value = values.lo; value <= values.hi; ++value) {
+                    const Int weight = meet(m_inner.steps({value, value}), steps).size();
+                    if (weight > 0)
+                        add(make(outerValue, value), Wide(run.outerCount) * weight);
+                }
+            }
+        }
+        return true;
+    }
+
+    bool full() const override { return !m_keep; }
+
+private:
+    Pair make(Int outerValue, Int innerValue) const
+    {
+        return m_outerIsTop ? Pair{outerValue, innerValue} : Pair{innerValue, outerValue};
+    }
+
+    TermDraw m_outer;
+    TermDraw m_inner;
+    bool m_outerIsTop;
+    WindowProposal::Keep m_keep;
+    std::vector<Run> m_runs;
+    std::vector<Wide> m_ends;
+};
+
+} // namespace
+
+std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
+{
+    if (units() <= 0)
+        return {};
+    std::vector<StepRunProposal::Run> found;
+    std::vector<Wide> ends;
+    bool fits = true;
+    // Where every outer step gives a value of its own, the run of a value is its step.
+    const bool distinct = m_outer.mostSteps(1) == 1;
+    // The inner steps of a few outer steps' windows, and their values, read once for all of them.
+    constexpr Int Near = 64;
+    Span near = {0, -1};
+    Int nearValues[Near];
+    auto innerSteps = [&](Span window) {
+        if (near.empty())
+            return m_inner.steps(window);
+        const Int *begin = nearValues, *end = nearValues + near.size();
+        const Int *from = nearValues, *to = nearValues;
+        if (nearValues[0] <= end[-1]) {
+            from = std::lower_bound(begin, end, window.lo);
+            to = std::upper_bound(begin, end, window.hi);
+        } else {
+            from = std::partition_point(begin, end, [&](Int v) { return v > window.hi; });
+            to = std::partition_point(begin, end, [&](Int v) { return v >= window.lo; });
+        }
+        return Span{near.lo + (from - nearValues), near.lo + (to - nearValues) - 1};
+    };
+    // The steps from step on that give its value, within last.
+    auto visit = [&](Int step, Int last) {
+        const Int outerValue = m_outer.valueAt(step);
+        const Int next =
+            distinct ? step : std::min(last, m_outer.steps({outerValue, outerValue}).hi);
+        const Span inner = innerSteps(m_window(outerValue));
+        const Int count = std::min(inner.size(), m_perOuter);
+        if (count > 0) {
+            fits = fits && found.size() < runs;
+            if (fits) {
+                found.push_back({step, next - step + 1, inner.lo, count});
+                ends.push_back((ends.empty() ? 0 : ends.back()) + Wide(next - step + 1) * count);
+            }
+        }
+        return next + 1;
+    };
+    // Halves of the outer steps, skipped whole where no window of theirs can hold an inner step;
+    // the steps left are few, or give few values, or pair with something.
+    std::vector<Span> pending = {m_outerSteps};
+    while (!pending.empty() && fits) {
+        const Span steps = pending.back();
+        pending.pop_back();
+        const Int a = m_outer.valueAt(steps.lo), b = m_outer.valueAt(steps.hi);
+        const Span first = m_window(a);
+        const Span last = m_window(b);
+        const Span hull = m_inner.steps({std::min(first.lo, last.lo), std::max(first.hi, last.hi)});
+        if (hull.empty())
+            continue;
+        if (steps.size() <= 16 || (a < b ? b - a : a - b) < 4) {
+            near = hull.size() <= Near ? hull : Span{0, -1};
+            for (Int step = near.lo; step <= near.hi; ++step)
+                nearValues[step - near.lo] = m_inner.valueAt(step);
+            for (Int step = steps.lo; step <= steps.hi && fits;)
+                step = visit(step, steps.hi);
+            continue;
+        }
+        const Int middle = steps.lo + (steps.hi - steps.lo) / 2;
+        pending.push_back({middle + 1, steps.hi}); // the lower half is walked first
+        pending.push_back({steps.lo, middle});
+    }
+    if (!fits)
+        return {};
+    return std::make_unique<StepRunProposal>(m_outer, m_inner, m_outerIsTop, m_keep,
+                                             std::move(found), std::move(ends));
+}
+
+namespace
+{
+
 Wide totalWeight(const std::vector<Proposal::Entry> &entries)
 {
     Wide total = 0;
@@ -155,6 +309,64 @@ bool PairSampler::draw(Pair &pair) const
             return true;
     }
     return false;
+}
+
+// The most runs of one dense proposal (48 bytes each), and the most pairs listed to replace one
+// that refuses units.
+constexpr std::size_t DenseRuns = std::size_t(1) << 18;
+constexpr std::size_t DenseListed = std::size_t(1) << 20;
+constexpr Wide WalkedUnits = Wide(1) << 25;
+
+bool PairSampler::probe(Pair &pair, Wide most) const
+{
+    const Wide total = units();
+    const Wide probes = std::min<Wide>(total, most);
+    for (Wide i = 0; i < probes; ++i) {
+        if (pairAt(total * i / probes, pair))
+            return true;
+    }
+    return false;
+}
+
+bool PairSampler::densify()
+{
+    std::vector<std::unique_ptr<Proposal>> proposals;
+    bool full = true;
+    for (std::unique_ptr<Proposal> &proposal : m_proposals) {
+        if (std::unique_ptr<Proposal> dense = proposal->dense(DenseRuns))
+            proposal = std::move(dense);
+        // Where it still refuses units, it is listed pair by pair, or failing that walked unit by
+        // unit, when that can be done, and only the acceptable pairs kept.
+        std::vector<Proposal::Entry> entries;
+        if (!proposal->full() && m_acceptable) {
+            if (proposal->list(entries, DenseListed)) {
+                std::erase_if(entries, [this](const Proposal::Entry &entry) {
+                    return !m_acceptable(entry.pair);
+                });
+                proposal = std::make_unique<TableProposal>(entries);
+            } else if (proposal->units() <= WalkedUnits) {
+                entries.clear(); // what list gave before it stopped
+                Pair pair;
+                for (Wide unit = 0; unit < proposal->units() && entries.size() < DenseListed;
+                     ++unit) {
+                    if (proposal->pairAt(unit, pair) && m_acceptable(pair))
+                        entries.push_back({pair, 1});
+                }
+                if (entries.size() < DenseListed)
+                    proposal = std::make_unique<TableProposal>(entries);
+            }
+        }
+        if (proposal->units() <= 0)
+            continue;
+        full = full && proposal->full();
+        proposals.push_back(std::move(proposal));
+    }
+    m_proposals = std::move(proposals);
+    m_ends.clear();
+    Wide end = 0;
+    for (const std::unique_ptr<Proposal> &proposal : m_proposals)
+        m_ends.push_back(end += proposal->units());
+    return full;
 }
 
 bool PairSampler::pairAt(Wide unit, Pair &pair) const

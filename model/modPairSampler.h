@@ -37,6 +37,16 @@ public:
         return false;
     }
 
+    // The same pairs of steps with units only where a pair can be, for when almost every unit
+    // stands for none; nothing when this proposal has no such form or it would pass runs entries.
+    virtual std::unique_ptr<Proposal> dense(std::size_t runs) const
+    {
+        (void)runs;
+        return {};
+    }
+    // Whether every unit stands for a pair.
+    virtual bool full() const { return false; }
+
 private:
     Wide m_units;
 };
@@ -44,7 +54,9 @@ private:
 // Units of outer values times perOuter. For the value drawn at an outer step, window gives the
 // inner values that pair with it, within a run of at most perOuter inner steps; unit (k, u) stands
 // for the pair of outer step k and the u-th inner step of its window, if keep (when given) keeps
-// that pair. With outerIsTop false the bottom term is the outer one.
+// that pair. With outerIsTop false the bottom term is the outer one. Each end of the window moves
+// one way only as the outer value grows (the window of 0 may be empty), so the windows of a run of
+// outer values lie within the span of the first and the last one's ends.
 class WindowProposal : public Proposal
 {
 public:
@@ -54,6 +66,7 @@ public:
                    Window window, bool outerIsTop = true, Keep keep = {});
     bool pairAt(Wide unit, Pair &pair) const override;
     bool list(std::vector<Entry> &entries, std::size_t limit) const override;
+    std::unique_ptr<Proposal> dense(std::size_t runs) const override;
 
 private:
     TermDraw m_outer;
@@ -71,6 +84,7 @@ class TableProposal : public Proposal
 public:
     explicit TableProposal(const std::vector<Entry> &entries);
     bool pairAt(Wide unit, Pair &pair) const override;
+    bool full() const override { return true; }
 
 private:
     std::vector<Pair> m_pairs;
@@ -95,6 +109,16 @@ public:
     // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
     // only happens when the proposals hold no acceptable pair, or almost none.
     bool draw(Pair &pair) const;
+
+    // An acceptable pair among at most most units spread evenly over all (every unit, when they are
+    // no more), the same every time; false when none of them stands for one. It leaves the random
+    // numbers alone.
+    bool probe(Pair &pair, Wide most) const;
+
+    // Replaces each proposal that can be by its dense form, so that rare acceptable pairs no
+    // longer hide among units that stand for none. Returns whether every unit left stands for a
+    // pair, so that units() > 0 tells whether an acceptable pair exists.
+    bool densify();
 
     static constexpr int MaxProposals = 1 << 16;
 

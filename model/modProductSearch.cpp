@@ -239,8 +239,8 @@ void addWholeQuotients(int sign1, int sign2, const TermDraw &top, const TermDraw
             [span = withSign(tops, sign1)](Int) { return span; }, false, divides));
     });
 
-    // Quotients up to the width with divisors above it.
-    const Span large = meet(divisors, {width + 1, Int32MinMagnitude});
+    // Quotients up to the width with divisors above it, and at most the largest top.
+    const Span large = meet(divisors, {width + 1, tops.hi});
     const Span quotients = {1, std::min(width, tops.hi / (width + 1))};
     if (!large.empty() && !quotients.empty()) {
         if (width > CountedWidth) {

@@ -3,6 +3,7 @@
 #include "app/modTranslations.h"
 #include "model/modGlobalsConstants.h"
 #include "model/modOperations.h"
+#include "model/modRandom.h"
 #include "model/modSleep.h"
 #include "setup/frmSetup.h"
 #include "widgets/modAppearance.h"
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 
@@ -155,6 +158,20 @@ inline TermRange drawnTerms(std::int32_t low, std::int32_t high)
     if (low <= high)
         return {low, high};
     return {std::int64_t(high) + 1, low};
+}
+
+// Whether some step of r gives this term for these limits: the steps near the one the value's
+// place in the range suggests are tried, as double rounding moves a value by a step at most.
+inline bool onLattice(std::int32_t low, std::int32_t high, std::int64_t term)
+{
+    const double n = double(high) - double(low) + 1.0;
+    const double guess = n == 0 ? 0 : std::floor(double(term - low) / n * double(RandomSteps()));
+    for (std::int64_t step = std::max<std::int64_t>(std::int64_t(guess) - 2, 0);
+         step <= std::int64_t(guess) + 2; ++step) {
+        if (step < RandomSteps() && TermForFraction(low, high, StepFraction(step)) == double(term))
+            return true;
+    }
+    return false;
 }
 
 // Includes this operation and no other.

@@ -466,7 +466,9 @@ void tst_GeneratorExhaustive::wholeQuotientsOfLargeTopTerms()
         std::set<std::pair<std::int32_t, std::int32_t>> wanted;
         for (std::int64_t t = top; t < top + width; ++t) {
             for (const std::int64_t d : divisorsByTrial(t)) {
-                if (d >= bottomLow && d <= bottomHigh)
+                // Wide ranges of bottom terms skip values: only those random_number gives count.
+                if (d >= bottomLow && d <= bottomHigh &&
+                    onLattice(glTerm2Low, glTerm2High, bottomSign * d))
                     wanted.insert({std::int32_t(topSign * t), std::int32_t(bottomSign * d)});
             }
         }

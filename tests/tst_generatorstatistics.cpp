@@ -118,7 +118,7 @@ void tst_GeneratorStatistics::proposalsHoldEveryAcceptablePairOfStepsOnce()
             bottoms.push_back(std::int32_t(random_number(glTerm2Low, glTerm2High)));
         }
         SetRandomSource({});
-        std::map<std::pair<std::int64_t, std::int64_t>, std::int64_t> expected, proposed;
+        std::map<std::pair<std::int64_t, std::int64_t>, std::int64_t> expected;
         for (const std::int32_t top : tops) {
             for (const std::int32_t bottom : bottoms) {
                 const std::optional<std::int32_t> result = ComputeResult(operation, top, bottom);
@@ -126,22 +126,28 @@ void tst_GeneratorStatistics::proposalsHoldEveryAcceptablePairOfStepsOnce()
                     ++expected[{top, bottom}];
             }
         }
-        pairs::Pair pair;
-        for (pairs::Wide unit = 0; unit < sampler.units(); ++unit) {
-            if (sampler.pairAt(unit, pair))
-                ++proposed[{pair.term1, pair.term2}];
+        // As built, then narrowed to the units that can stand for a pair, as rare pairs call for.
+        for (const bool dense : {false, true}) {
+            const pairs::PairSampler &form = AcceptablePairSampler(operation, dense);
+            std::map<std::pair<std::int64_t, std::int64_t>, std::int64_t> proposed;
+            pairs::Pair pair;
+            for (pairs::Wide unit = 0; unit < form.units(); ++unit) {
+                if (form.pairAt(unit, pair))
+                    ++proposed[{pair.term1, pair.term2}];
+            }
+            QVERIFY2(proposed == expected && AcceptablePairExists(operation) == !expected.empty(),
+                     qPrintable(QStringLiteral("operation %1, flags %2, limits %3..%4 and %5..%6: "
+                                               "%7 pairs proposed, %8 acceptable, dense %9")
+                                    .arg(operation)
+                                    .arg(QString::number(mask, 2))
+                                    .arg(glTerm1Low)
+                                    .arg(glTerm1High)
+                                    .arg(glTerm2Low)
+                                    .arg(glTerm2High)
+                                    .arg(proposed.size())
+                                    .arg(expected.size())
+                                    .arg(dense)));
         }
-        QVERIFY2(proposed == expected,
-                 qPrintable(QStringLiteral("operation %1, flags %2, limits %3..%4 and %5..%6: %7 "
-                                           "pairs proposed, %8 acceptable")
-                                .arg(operation)
-                                .arg(QString::number(mask, 2))
-                                .arg(glTerm1Low)
-                                .arg(glTerm1High)
-                                .arg(glTerm2Low)
-                                .arg(glTerm2High)
-                                .arg(proposed.size())
-                                .arg(expected.size())));
         checked += expected.empty() ? 0 : 1;
     }
     QVERIFY2(checked >= 250, qPrintable(QString::number(checked))); // settings with pairs to find
