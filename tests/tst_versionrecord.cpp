@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #ifdef Q_OS_WIN
@@ -114,6 +115,7 @@ private slots:
     void onlyTheGivenStrings();
     void translation();
     void icon();
+    void manifest();
 
 private:
     QByteArray resourceOfType(int type);
@@ -131,10 +133,12 @@ void tst_VersionRecord::initTestCase()
     QVERIFY2(GetFileVersionInfoW(file, 0, DWORD(version.size()), version.data()), qPrintable(path));
     m_resources.append({16, version.left(word(version, 0))});
     HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HRSRC icon = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
-    QVERIFY(icon);
-    const auto *bytes = static_cast<const char *>(LockResource(LoadResource(module, icon)));
-    m_resources.append({14, QByteArray(bytes, SizeofResource(module, icon))});
+    for (const int type : {14, 24}) { // RT_GROUP_ICON, RT_MANIFEST
+        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(type));
+        QVERIFY(found);
+        const auto *bytes = static_cast<const char *>(LockResource(LoadResource(module, found)));
+        m_resources.append({type, QByteArray(bytes, SizeofResource(module, found))});
+    }
 }
 #else
 void tst_VersionRecord::initTestCase()
@@ -205,6 +209,7 @@ void tst_VersionRecord::strings_data()
 
     QTest::newRow("FileVersion") << "FileVersion" << TALLYWICK_VERSION_TEXT;
     QTest::newRow("ProductVersion") << "ProductVersion" << TALLYWICK_VERSION_TEXT;
+    QTest::newRow("FileDescription") << "FileDescription" << TALLYWICK_PRODUCT_NAME;
     QTest::newRow("ProductName") << "ProductName" << TALLYWICK_PRODUCT_NAME;
     QTest::newRow("InternalName") << "InternalName" << TALLYWICK_PRODUCT_NAME;
     QTest::newRow("OriginalFilename") << "OriginalFilename" << TALLYWICK_PRODUCT_NAME ".exe";
@@ -237,8 +242,8 @@ void tst_VersionRecord::onlyTheGivenStrings()
     }
     QCOMPARE(tables, QStringList{QStringLiteral("040904B0")});
     strings.sort();
-    QCOMPARE(strings, (QStringList{"FileVersion", "InternalName", "OriginalFilename", "ProductName",
-                                   "ProductVersion"}));
+    QCOMPARE(strings, (QStringList{"FileDescription", "FileVersion", "InternalName",
+                                   "OriginalFilename", "ProductName", "ProductVersion"}));
 }
 
 void tst_VersionRecord::translation()
@@ -264,6 +269,27 @@ void tst_VersionRecord::icon()
         QCOMPARE(int(quint8(group.at(entry))), expected[i][0]);
         QCOMPARE(int(word(group, entry + 6)), expected[i][1]);
     }
+}
+
+// Each setting Windows reads from the manifest, found by element name, whatever the layout.
+void tst_VersionRecord::manifest()
+{
+    QMap<QString, QString> found; // element: its level, its Id or its text
+    for (QXmlStreamReader xml(resourceOfType(24)); !xml.atEnd() || xml.hasError();) {
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        found[xml.name().toString()] = xml.name().startsWith(QLatin1String("dpiAware"))
+                                           ? xml.readElementText()
+                                           : attributes.value(QLatin1String("level")).toString() +
+                                                 attributes.value(QLatin1String("Id")).toString();
+    }
+    QCOMPARE(found.value(QStringLiteral("requestedExecutionLevel")), QStringLiteral("asInvoker"));
+    QCOMPARE(found.value(QStringLiteral("supportedOS")),
+             QStringLiteral("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")); // Windows 10 and 11
+    QCOMPARE(found.value(QStringLiteral("dpiAwareness")), QStringLiteral("PerMonitorV2"));
+    QCOMPARE(found.value(QStringLiteral("dpiAware")), QStringLiteral("true/pm"));
 }
 
 TALLYWICK_TEST_MAIN(tst_VersionRecord)
