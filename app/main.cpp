@@ -1,6 +1,7 @@
 #include "app/modDisplayPlatform.h"
 #include "app/modStartupFailure.h"
 #include "app/modSubMain.h"
+#include "app/modWindowCheck.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -110,6 +111,7 @@ int main(int argc, char *argv[])
     previousHandler = qInstallMessageHandler(messageWhileOpeningDisplay);
     QApplication application(argc, argv);
     releaseHeldMessages();
+    WatchWindowCreation();
 
     StartApplication();
     return QApplication::exec();
