@@ -53,6 +53,13 @@ class tst_TranslationFit : public QObject
     }
 
 private slots:
+    // A style that is not there would leave Qt's default one, and measure nothing new.
+    void initTestCase()
+    {
+        const QString asked = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+        QVERIFY(asked.isEmpty() ||
+                !QApplication::style()->name().compare(asked, Qt::CaseInsensitive));
+    }
     void cleanup() { closeAllWindows(); }
 
     void everyCaptionFits_data()

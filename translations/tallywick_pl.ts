@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Ustawienia</translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>New Problem</source>
@@ -280,7 +280,7 @@ Otwórz ustawienia i dopuść więcej rodzajów wyników dla włączonych dział
     </message>
     <message>
         <source>Tallywick - Setup</source>
-        <translation>Tallywick - Ustawienia</translation>
+        <translation>Tallywick - Opcje</translation>
     </message>
     <message>
         <source>Second</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Настройка</translation>
+        <translation>Опции</translation>
     </message>
     <message>
         <source>New Problem</source>
@@ -280,7 +280,7 @@ Open Setup and allow more kinds of result for the included operations, or change
     </message>
     <message>
         <source>Tallywick - Setup</source>
-        <translation>Tallywick - Настройка</translation>
+        <translation>Tallywick - Опции</translation>
     </message>
     <message>
         <source>Second</source>

@@ -1,6 +1,7 @@
 #include "widgets/modControls.h"
 
 #include "model/modTwips.h"
+#include "widgets/ButtonStyle.h"
 #include "widgets/Shape.h"
 
 #include <QFont>
@@ -19,6 +20,7 @@ QPushButton *AddButton(QWidget *window, const QString &name, const QString &capt
     auto *button = AddControl<QPushButton>(window, name, left, top, width, height, caption);
     button->setFont(font);
     button->setAutoDefault(false);
+    button->setStyle(new ButtonStyle(button));
     return button;
 }
 
