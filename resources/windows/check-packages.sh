@@ -44,13 +44,18 @@ installed_in() {
 fingerprint() { (cd "$1" && find . -type f -exec md5sum {} + | sort); }
 
 # Starts a program and waits for its window. Wine's X11 driver can fail the first window of a
-# prefix that has never been on a display ("CreateWindowEx failed"), so up to three starts.
+# prefix that has never been on a display ("CreateWindowEx failed"), so up to three starts. The
+# start-up failure box has the program's title too, so a start counts only without its message.
 program=
 start_program() {
     for start in 1 2 3; do
-        run "$1" & program=$!
+        run "$1" 2> >(tee "$scratch/start.err" >&2) & program=$!
         for _ in $(seq 60); do
-            xdotool search --onlyvisible --name "^Tallywick\$" >/dev/null 2>&1 && return 0
+            if xdotool search --onlyvisible --name "^Tallywick\$" >/dev/null 2>&1; then
+                sleep 1
+                grep -q 'cannot create the window' "$scratch/start.err" || return 0
+                break
+            fi
             kill -0 $program 2>/dev/null || break
             sleep 1
         done
