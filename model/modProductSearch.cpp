@@ -171,8 +171,7 @@ public:
         const Wide perQuotient = Wide(m_perQuotient) * m_perTop;
         const Int quotient = m_quotients.lo + Int(unit / perQuotient);
         const Int rest = Int(unit % perQuotient);
-        const Span divisors =
-            meet(m_divisors, {ceilDiv(m_tops.lo, quotient), m_tops.hi / quotient});
+        const Span divisors = divisorsOf(quotient);
         const Span divisorSteps = m_bottom.steps(withSign(divisors, m_sign2));
         if (rest / m_perTop >= divisorSteps.size())
             return false;
@@ -186,12 +185,15 @@ public:
 
     bool list(std::vector<Entry> &entries, std::size_t limit) const override
     {
-        const Int most = (m_tops.size() - 1) / m_quotients.lo + 1;
-        if (Wide(m_quotients.size()) * most > Wide(limit))
+        // The divisors that pair with each quotient, counted first: a few bottoms can pair with
+        // a wide span of tops, where every unit but a handful stands for no pair.
+        Wide count = 0;
+        for (Int quotient = m_quotients.lo; quotient <= m_quotients.hi; ++quotient)
+            count += divisorsOf(quotient).size();
+        if (count > Wide(limit))
             return false;
         for (Int quotient = m_quotients.lo; quotient <= m_quotients.hi; ++quotient) {
-            const Span divisors =
-                meet(m_divisors, {ceilDiv(m_tops.lo, quotient), m_tops.hi / quotient});
+            const Span divisors = divisorsOf(quotient);
             for (Int divisor = divisors.lo; divisor <= divisors.hi; ++divisor)
                 addCounted(entries, m_top, m_bottom, m_sign1 * quotient * divisor,
                            m_sign2 * divisor);
@@ -200,6 +202,11 @@ public:
     }
 
 private:
+    Span divisorsOf(Int quotient) const
+    {
+        return meet(m_divisors, {ceilDiv(m_tops.lo, quotient), m_tops.hi / quotient});
+    }
+
     TermDraw m_top;
     TermDraw m_bottom;
     Span m_quotients;

@@ -326,6 +326,10 @@ void tst_GeneratorExhaustive::extremeSettings_data()
         << int(OperationMultiply) << 0b01 << 65536 << 65536 << 32768 << 32768 << false;
     QTest::newRow("whole quotients of large terms")
         << int(OperationDivide) << 0b0101 << 1 << 2000000000 << 1 << 2000000000 << true;
+    // Eleven divisors, each with one multiple among tops that r reaches only every sixth value.
+    QTest::newRow("a few divisors of wide tops, none drawn")
+        << int(OperationDivide) << 0b0110 << -1564131493 << -1667128927 << 554590243 << 554590253
+        << false;
     QTest::newRow("quotient rounding to 0 by INT32_MIN")
         << int(OperationDivide) << 0b1000 << Min + 1 << Max << Min << Min << true;
 }
