@@ -341,7 +341,7 @@ struct Known {
     std::optional<double> share;
     std::unique_ptr<PairSampler> sampler;
     bool dense = false; // the sampler's proposals are in their dense form
-    bool full = false;  // and every unit of theirs stands for a pair
+    bool held = false;  // and each of them is known to hold an acceptable pair
 };
 
 Known &knownFor(std::int32_t operation)
@@ -369,7 +369,7 @@ const PairSampler &AcceptablePairSampler(std::int32_t operation, bool dense)
     Known &known = knownFor(operation);
     if (known.sampler) {
         if (dense && !known.dense) {
-            known.full = known.sampler->densify();
+            known.held = known.sampler->densify();
             known.dense = true;
         }
         return *known.sampler;
@@ -437,8 +437,8 @@ bool AcceptablePairExists(std::int32_t operation)
         known.exists = true;
         return true;
     }
-    // Where a proposal too large to walk still refuses units, units left are taken to hold a
-    // pair, and the draw then gives up only after DenseRounds.
+    // Where a proposal with more pairs than can be looked at still refuses every one looked at,
+    // it is taken to hold a pair, and the draw then gives up only after DenseRounds.
     known.exists = AcceptablePairSampler(operation, true).units() > 0;
     return *known.exists;
 }
@@ -461,7 +461,7 @@ std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
     // Acceptable units are rare among all: keep only the units that stand for a pair of steps,
     // once for these settings, and draw from those. The pair is as likely as before.
     const PairSampler &dense = AcceptablePairSampler(operation, true);
-    const int rounds = knownFor(operation).full ? std::numeric_limits<int>::max() : DenseRounds;
+    const int rounds = knownFor(operation).held ? std::numeric_limits<int>::max() : DenseRounds;
     for (int round = 0; round < rounds; ++round) {
         if (dense.draw(pair))
             return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};

@@ -25,43 +25,62 @@ bool WindowProposal::pairAt(Wide unit, Pair &pair) const
     return !m_keep || m_keep(pair);
 }
 
-bool WindowProposal::list(std::vector<Entry> &entries, std::size_t limit) const
+bool Proposal::Listing::look(Wide count)
 {
-    // Values one by one, or steps where they are fewer; every one visited counts to the limit.
-    std::size_t visited = 0;
+    if (count > Wide(visits))
+        return false;
+    visits -= std::size_t(count);
+    return true;
+}
+
+bool Proposal::Listing::add(const Pair &pair, Wide weight)
+{
+    if (weight <= 0 || (keep && !keep(pair)))
+        return true;
+    if (entries.size() >= most)
+        return false;
+    entries.push_back({pair, weight});
+    return true;
+}
+
+bool WindowProposal::list(Listing &listing) const
+{
+    // Values one by one, or steps where they are fewer.
     auto each = [&](const TermDraw &draw, Span steps, auto visit) {
         if (steps.empty())
             return true;
         const Int a = draw.valueAt(steps.lo), b = draw.valueAt(steps.hi);
         const Span values = {std::min(a, b), std::max(a, b)};
-        visited += std::size_t(std::min(values.size(), steps.size()));
-        if (visited > limit)
+        if (!listing.look(std::min(values.size(), steps.size())))
             return false;
         if (steps.size() <= values.size()) {
-            for (Int step = steps.lo; step <= steps.hi; ++step)
-                visit(draw.valueAt(step), Int(1));
+            for (Int step = steps.lo; step <= steps.hi; ++step) {
+                if (!visit(draw.valueAt(step), Int(1)))
+                    return false;
+            }
         } else {
-            for (Int value = values.lo; value <= values.hi; ++value)
-                visit(value, draw.weight(value));
+            for (Int value = values.lo; value <= values.hi; ++value) {
+                if (!visit(value, draw.weight(value)))
+                    return false;
+            }
         }
         return true;
     };
     // No window has more steps than perOuter: refuse at once where that could pass the limit.
     const Int a = m_outer.valueAt(m_outerSteps.lo), b = m_outer.valueAt(m_outerSteps.hi);
     const Int outerCount = std::min(m_outerSteps.size(), (a < b ? b - a : a - b) + 1);
-    if (Wide(outerCount) * m_perOuter > Wide(limit))
+    if (Wide(outerCount) * m_perOuter > Wide(listing.visits))
         return false;
-    bool fits = true;
-    const bool listed = each(m_outer, m_outerSteps, [&](Int outerValue, Int outerWeight) {
-        fits = fits && each(m_inner, m_inner.steps(m_window(outerValue)),
-                            [&](Int innerValue, Int innerWeight) {
-                                const Pair pair = m_outerIsTop ? Pair{outerValue, innerValue}
-                                                               : Pair{innerValue, outerValue};
-                                if (innerWeight > 0 && (!m_keep || m_keep(pair)))
-                                    entries.push_back({pair, Wide(outerWeight) * innerWeight});
-                            });
+    return each(m_outer, m_outerSteps, [&](Int outerValue, Int outerWeight) {
+        return each(m_inner, m_inner.steps(m_window(outerValue)),
+                    [&](Int innerValue, Int innerWeight) {
+                        const Pair pair = m_outerIsTop ? Pair{outerValue, innerValue}
+                                                       : Pair{innerValue, outerValue};
+                        if (m_keep && !m_keep(pair))
+                            return true;
+                        return listing.add(pair, Wide(outerWeight) * innerWeight);
+                    });
     });
-    return listed && fits;
 }
 
 namespace
@@ -97,12 +116,11 @@ public:
         return !m_keep || m_keep(pair);
     }
 
-    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    bool list(Listing &listing) const override
     {
         // Pairs the keep refuses belong to another proposal, or none.
         auto add = [&](const Pair &pair, Wide weight) {
-            if (!m_keep || m_keep(pair))
-                entries.push_back({pair, weight});
+            return (m_keep && !m_keep(pair)) || listing.add(pair, weight);
         };
         for (const Run &run : m_runs) {
             const Int outerValue = m_outer.valueAt(run.outerStep);
@@ -111,16 +129,18 @@ public:
             const Int b = m_inner.valueAt(run.innerStep + run.count - 1);
             const Span values = {std::min(a, b), std::max(a, b)};
             const Span steps = {run.innerStep, run.innerStep + run.count - 1};
-            if (entries.size() + std::size_t(std::min(values.size(), run.count)) > limit)
+            if (!listing.look(std::min(values.size(), run.count)))
                 return false;
             if (run.count <= values.size()) {
-                for (Int step = steps.lo; step <= steps.hi; ++step)
-                    add(make(outerValue, m_inner.valueAt(step)), run.outerCount);
+                for (Int step = steps.lo; step <= steps.hi; ++step) {
+                    if (!add(make(outerValue, m_inner.valueAt(step)), run.outerCount))
+                        return false;
+                }
             } else {
                 for (Int value = values.lo; value <= values.hi; ++value) {
                     const Int weight = meet(m_inner.steps({value, value}), steps).size();
-                    if (weight > 0)
-                        add(make(outerValue, value), Wide(run.outerCount) * weight);
+                    if (!add(make(outerValue, value), Wide(run.outerCount) * weight))
+                        return false;
                 }
             }
         }
@@ -257,14 +277,9 @@ void PairSampler::add(std::unique_ptr<Proposal> proposal)
 {
     if (proposal->units() <= 0)
         return;
-    std::vector<Proposal::Entry> entries;
-    if (m_acceptable && proposal->list(entries, ListedPairs)) {
-        std::vector<Proposal::Entry> kept;
-        for (const Proposal::Entry &entry : entries) {
-            if (m_acceptable(entry.pair))
-                kept.push_back(entry);
-        }
-        proposal = std::make_unique<TableProposal>(kept);
+    Proposal::Listing listing{ListedPairs, ListedPairs, m_acceptable, {}};
+    if (m_acceptable && proposal->list(listing)) {
+        proposal = std::make_unique<TableProposal>(listing.entries);
         if (proposal->units() <= 0)
             return;
     }
@@ -311,11 +326,11 @@ bool PairSampler::draw(Pair &pair) const
     return false;
 }
 
-// The most runs of one dense proposal (48 bytes each), and the most pairs listed to replace one
-// that refuses units.
+// The most runs of one dense proposal (48 bytes each); the most pairs looked at to replace one
+// that refuses units by its acceptable pairs, and the most of those kept.
 constexpr std::size_t DenseRuns = std::size_t(1) << 18;
+constexpr std::size_t DenseVisits = std::size_t(1) << 25;
 constexpr std::size_t DenseListed = std::size_t(1) << 20;
-constexpr Wide WalkedUnits = Wide(1) << 25;
 
 bool PairSampler::probe(Pair &pair, Wide most) const
 {
@@ -328,37 +343,44 @@ bool PairSampler::probe(Pair &pair, Wide most) const
     return false;
 }
 
+namespace
+{
+
+// The pairs of every unit in turn, each unit on its own.
+bool walk(const Proposal &proposal, Proposal::Listing &listing)
+{
+    if (proposal.units() > Wide(DenseVisits))
+        return false;
+    listing.entries.clear();
+    Pair pair;
+    for (Wide unit = 0; unit < proposal.units(); ++unit) {
+        if (proposal.pairAt(unit, pair) && !listing.add(pair, 1))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool PairSampler::densify()
 {
     std::vector<std::unique_ptr<Proposal>> proposals;
-    bool full = true;
+    bool known = true;
     for (std::unique_ptr<Proposal> &proposal : m_proposals) {
         if (std::unique_ptr<Proposal> dense = proposal->dense(DenseRuns))
             proposal = std::move(dense);
         // Where it still refuses units, it is listed pair by pair, or failing that walked unit by
-        // unit, when that can be done, and only the acceptable pairs kept.
-        std::vector<Proposal::Entry> entries;
+        // unit, and only the acceptable pairs kept. One with too many pairs for either has shown
+        // an acceptable pair, or is taken to hold one.
         if (!proposal->full() && m_acceptable) {
-            if (proposal->list(entries, DenseListed)) {
-                std::erase_if(entries, [this](const Proposal::Entry &entry) {
-                    return !m_acceptable(entry.pair);
-                });
-                proposal = std::make_unique<TableProposal>(entries);
-            } else if (proposal->units() <= WalkedUnits) {
-                entries.clear(); // what list gave before it stopped
-                Pair pair;
-                for (Wide unit = 0; unit < proposal->units() && entries.size() < DenseListed;
-                     ++unit) {
-                    if (proposal->pairAt(unit, pair) && m_acceptable(pair))
-                        entries.push_back({pair, 1});
-                }
-                if (entries.size() < DenseListed)
-                    proposal = std::make_unique<TableProposal>(entries);
-            }
+            Proposal::Listing listing{DenseVisits, DenseListed, m_acceptable, {}};
+            if (proposal->list(listing) || walk(*proposal, listing))
+                proposal = std::make_unique<TableProposal>(listing.entries);
+            else
+                known = known && !listing.entries.empty();
         }
         if (proposal->units() <= 0)
             continue;
-        full = full && proposal->full();
         proposals.push_back(std::move(proposal));
     }
     m_proposals = std::move(proposals);
@@ -366,7 +388,7 @@ bool PairSampler::densify()
     Wide end = 0;
     for (const std::unique_ptr<Proposal> &proposal : m_proposals)
         m_ends.push_back(end += proposal->units());
-    return full;
+    return known;
 }
 
 bool PairSampler::pairAt(Wide unit, Pair &pair) const

@@ -24,16 +24,28 @@ public:
     // The pair unit stands for (unit below units()), or false when it stands for none.
     virtual bool pairAt(Wide unit, Pair &pair) const = 0;
 
-    // Every pair the units stand for, each with its number of units, when there are at most
-    // limit of them; false when there are more or the proposal cannot list them.
     struct Entry {
         Pair pair;
         Wide weight;
     };
-    virtual bool list(std::vector<Entry> &entries, std::size_t limit) const
+    // Where listed pairs go: those keep keeps (every one without it), while at most visits pairs
+    // are looked at and at most most are kept.
+    struct Listing {
+        std::size_t visits;
+        std::size_t most;
+        std::function<bool(const Pair &)> keep;
+        std::vector<Entry> entries;
+
+        // Counts count pairs about to be looked at; false once more than visits are.
+        bool look(Wide count);
+        // A pair looked at with its units; false once more than most are kept.
+        bool add(const Pair &pair, Wide weight);
+    };
+    // Every pair the units stand for that the listing keeps, each with its number of units; false
+    // when that passes the listing's limits or the proposal cannot list its pairs.
+    virtual bool list(Listing &listing) const
     {
-        (void)entries;
-        (void)limit;
+        (void)listing;
         return false;
     }
 
@@ -65,7 +77,7 @@ public:
     WindowProposal(const TermDraw &outer, Span outerSteps, const TermDraw &inner, Int perOuter,
                    Window window, bool outerIsTop = true, Keep keep = {});
     bool pairAt(Wide unit, Pair &pair) const override;
-    bool list(std::vector<Entry> &entries, std::size_t limit) const override;
+    bool list(Listing &listing) const override;
     std::unique_ptr<Proposal> dense(std::size_t runs) const override;
 
 private:
@@ -116,8 +128,8 @@ public:
     bool probe(Pair &pair, Wide most) const;
 
     // Replaces each proposal that can be by its dense form, so that rare acceptable pairs no
-    // longer hide among units that stand for none. Returns whether every unit left stands for a
-    // pair, so that units() > 0 tells whether an acceptable pair exists.
+    // longer hide among units that stand for none. Returns whether every proposal left is known
+    // to hold an acceptable pair, so that units() > 0 tells whether one exists.
     bool densify();
 
     static constexpr int MaxProposals = 1 << 16;

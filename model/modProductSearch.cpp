@@ -88,11 +88,17 @@ Span drawnMagnitudes(const TermDraw &draw, Span span, int sign)
     return reached.empty() ? reached : magnitudes(reached, sign);
 }
 
+// The pairs of steps that give a top and a divisor.
+Wide pairWeight(const TermDraw &top, const TermDraw &bottom, Int topTerm, Int term2)
+{
+    return Wide(top.weight(topTerm)) * bottom.weight(term2);
+}
+
 // Adds the pair top / divisor to entries with its weight, when the divisor is a bottom.
 void addCounted(std::vector<TableProposal::Entry> &entries, const TermDraw &top,
                 const TermDraw &bottom, Int topTerm, Int term2)
 {
-    const Wide weight = Wide(top.weight(topTerm)) * bottom.weight(term2);
+    const Wide weight = pairWeight(top, bottom, topTerm, term2);
     if (weight > 0)
         entries.push_back({{topTerm, term2}, weight});
 }
@@ -126,16 +132,20 @@ public:
         return true;
     }
 
-    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    bool list(Listing &listing) const override
     {
         const Int a = m_bottom.valueAt(m_divisorSteps.lo), b = m_bottom.valueAt(m_divisorSteps.hi);
         const Span values = {std::min(a, b), std::max(a, b)};
-        if (Wide(values.size()) * m_most > Wide(limit))
+        if (!listing.look(Wide(values.size()) * m_most))
             return false;
         for (Int term2 = values.lo; term2 <= values.hi; ++term2) {
             const Int divisor = term2 < 0 ? -term2 : term2;
-            for (Int top = ceilDiv(m_tops.lo, divisor) * divisor; top <= m_tops.hi; top += divisor)
-                addCounted(entries, m_top, m_bottom, m_sign1 * top, term2);
+            for (Int top = ceilDiv(m_tops.lo, divisor) * divisor; top <= m_tops.hi;
+                 top += divisor) {
+                if (!listing.add({m_sign1 * top, term2},
+                                 pairWeight(m_top, m_bottom, m_sign1 * top, term2)))
+                    return false;
+            }
         }
         return true;
     }
@@ -183,20 +193,22 @@ public:
         return true;
     }
 
-    bool list(std::vector<Entry> &entries, std::size_t limit) const override
+    bool list(Listing &listing) const override
     {
         // The divisors that pair with each quotient, counted first: a few bottoms can pair with
         // a wide span of tops, where every unit but a handful stands for no pair.
         Wide count = 0;
         for (Int quotient = m_quotients.lo; quotient <= m_quotients.hi; ++quotient)
             count += divisorsOf(quotient).size();
-        if (count > Wide(limit))
+        if (!listing.look(count))
             return false;
         for (Int quotient = m_quotients.lo; quotient <= m_quotients.hi; ++quotient) {
             const Span divisors = divisorsOf(quotient);
-            for (Int divisor = divisors.lo; divisor <= divisors.hi; ++divisor)
-                addCounted(entries, m_top, m_bottom, m_sign1 * quotient * divisor,
-                           m_sign2 * divisor);
+            for (Int divisor = divisors.lo; divisor <= divisors.hi; ++divisor) {
+                const Pair pair = {m_sign1 * quotient * divisor, m_sign2 * divisor};
+                if (!listing.add(pair, pairWeight(m_top, m_bottom, pair.term1, pair.term2)))
+                    return false;
+            }
         }
         return true;
     }

@@ -330,6 +330,9 @@ void tst_GeneratorExhaustive::extremeSettings_data()
     QTest::newRow("a few divisors of wide tops, none drawn")
         << int(OperationDivide) << 0b0110 << -1564131493 << -1667128927 << 554590243 << 554590253
         << false;
+    // Every top r reaches is even but one, where double rounding bites.
+    QTest::newRow("one odd top, halved")
+        << int(OperationDivide) << 0b1001 << -1577058304 << Min << -2 << 0 << true;
     QTest::newRow("quotient rounding to 0 by INT32_MIN")
         << int(OperationDivide) << 0b1000 << Min + 1 << Max << Min << Min << true;
 }
