@@ -256,11 +256,19 @@ void addProposals(const Piece &piece, const TermDraw &top, const TermDraw &botto
         const std::vector<Int> points =
             sum ? std::vector<Int>{result.hi - bottoms.hi + 1, result.lo - bottoms.lo}
                 : std::vector<Int>{bottoms.lo + result.hi + 1, bottoms.hi + result.lo};
+        // The window of term1 is sign * term1 + offset, cut to the bottom terms.
+        const WindowProposal::Shift shift =
+            sum ? WindowProposal::Shift{-1, result}
+                : WindowProposal::Shift{1, {-result.hi, -result.lo}};
         cutForWindows(topValues, points, [&](Span stretch) {
-            add(stretch, std::min(bottom.steps(window(stretch)).size(), bottom.mostSteps(widest)),
+            auto proposal = std::make_unique<WindowProposal>(
+                top, top.steps(stretch), bottom,
+                std::min(bottom.steps(window(stretch)).size(), bottom.mostSteps(widest)),
                 [window](Int term1) {
                     return window({term1, term1});
                 });
+            proposal->setShift(shift);
+            sampler.add(std::move(proposal));
         });
         break;
     }
@@ -308,6 +316,9 @@ void addProposals(const Piece &piece, const TermDraw &top, const TermDraw &botto
 // Units spread over all that tell at once that an acceptable pair exists, unless they are rare.
 constexpr int ProbedUnits = 4096;
 
+// Units drawn before the sampler keeps only pairing steps where that is quick.
+constexpr int FewRounds = 16;
+
 // Draws of PairSampler::MaxProposals units each from dense proposals that may refuse some.
 constexpr int DenseRounds = 256;
 
@@ -340,6 +351,7 @@ struct Known {
     std::optional<bool> exists;
     std::optional<double> share;
     std::unique_ptr<PairSampler> sampler;
+    bool quick = false; // those whose dense form is quick to find are in it
     bool dense = false; // the sampler's proposals are in their dense form
     bool held = false;  // and each of them is known to hold an acceptable pair
 };
@@ -350,7 +362,7 @@ Known &knownFor(std::int32_t operation)
     Known &entry = known[FindOperation(operation) ? operation : 0];
     const Settings settings = settingsNow();
     if (!entry.valid || entry.settings != settings)
-        entry = Known{settings, true, {}, {}, {}, false, false};
+        entry = Known{settings, true, {}, {}, {}, false, false, false};
     return entry;
 }
 
@@ -455,14 +467,26 @@ std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
 {
     if (!AcceptablePairExists(operation))
         return std::nullopt;
+    // A few units first; where they are refused, the proposals whose pairing steps are quick to
+    // find keep only those, once for these settings, so that this and later presses refuse few.
+    // Giving up on some units and drawing afresh leaves every pair as likely as before.
     Pair pair;
-    if (AcceptablePairSampler(operation).draw(pair))
+    const PairSampler &sampler = AcceptablePairSampler(operation);
+    Known &known = knownFor(operation);
+    if (!known.quick && !known.dense) {
+        if (sampler.draw(pair, FewRounds))
+            return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
+        known.sampler->densifyQuickly();
+        known.quick = true;
+    }
+    if (sampler.draw(pair))
         return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
     // Acceptable units are rare among all: keep only the units that stand for a pair of steps,
     // once for these settings, and draw from those. The pair is as likely as before.
     const PairSampler &dense = AcceptablePairSampler(operation, true);
-    const int rounds = knownFor(operation).held ? std::numeric_limits<int>::max() : DenseRounds;
-    for (int round = 0; round < rounds; ++round) {
+    const int denseRounds =
+        knownFor(operation).held ? std::numeric_limits<int>::max() : DenseRounds;
+    for (int round = 0; round < denseRounds; ++round) {
         if (dense.draw(pair))
             return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
     }

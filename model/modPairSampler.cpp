@@ -163,15 +163,106 @@ private:
     std::vector<Wide> m_ends;
 };
 
+// Runs of a dense form in the making, up to a most.
+class RunList
+{
+public:
+    explicit RunList(std::size_t most) : m_most(most) {}
+
+    // False once the runs pass the most.
+    bool add(const StepRunProposal::Run &run)
+    {
+        m_fits = m_fits && m_runs.size() < m_most;
+        if (m_fits) {
+            m_runs.push_back(run);
+            m_ends.push_back((m_ends.empty() ? 0 : m_ends.back()) +
+                             Wide(run.outerCount) * run.count);
+        }
+        return m_fits;
+    }
+    // The last run, or nothing.
+    StepRunProposal::Run *last() { return m_runs.empty() ? nullptr : &m_runs.back(); }
+    void growLast(Int count)
+    {
+        ++m_runs.back().outerCount;
+        m_ends.back() += count;
+    }
+    bool fits() const { return m_fits; }
+
+    std::unique_ptr<Proposal> proposal(const TermDraw &outer, const TermDraw &inner,
+                                       bool outerIsTop, const WindowProposal::Keep &keep)
+    {
+        if (!m_fits)
+            return {};
+        return std::make_unique<StepRunProposal>(outer, inner, outerIsTop, keep, std::move(m_runs),
+                                                 std::move(m_ends));
+    }
+
+private:
+    std::size_t m_most;
+    bool m_fits = true;
+    std::vector<StepRunProposal::Run> m_runs;
+    std::vector<Wide> m_ends;
+};
+
 } // namespace
+
+// Windows of at most this many inner steps are searched for where the lattices meet, looking at
+// no more than this many places.
+constexpr Int LatticePerOuter = 4;
+constexpr std::size_t LatticeVisits = std::size_t(1) << 16;
 
 std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
 {
     if (units() <= 0)
         return {};
-    std::vector<StepRunProposal::Run> found;
-    std::vector<Wide> ends;
-    bool fits = true;
+    LatticeBudget budget{std::size_t(LatticePerOuter) * runs, LatticeVisits};
+    if (std::unique_ptr<Proposal> found = denseWithoutWalk(runs, budget))
+        return found;
+    return walked(runs);
+}
+
+// The pairs of steps of a shifted window with few inner steps where the lattices meet, a run
+// each; where outer steps share values, sorted first so that the steps of a value make one run.
+std::unique_ptr<Proposal> WindowProposal::denseWithoutWalk(std::size_t runs,
+                                                           LatticeBudget &budget) const
+{
+    if (units() <= 0 || !m_shift || m_perOuter > LatticePerOuter)
+        return {};
+    const bool distinct = m_outer.mostSteps(1) == 1;
+    RunList list(runs);
+    std::vector<std::uint64_t> shared;
+    auto each = [&](StepPair pair) {
+        if (distinct)
+            return list.add({pair.outer, 1, pair.inner, 1});
+        // Steps are below 2^32, so a pair sorts as one number; the budget bounds how many.
+        shared.push_back(std::uint64_t(pair.outer) << 32 | std::uint64_t(pair.inner));
+        return true;
+    };
+    if (!latticePairs(m_outer, m_outerSteps, m_inner, m_shift->sign, m_shift->offset, budget, each))
+        return {};
+    std::sort(shared.begin(), shared.end());
+    for (std::size_t i = 0, next = 0; i < shared.size() && list.fits(); i = next) {
+        // An outer step's inner steps follow one another, as its window's values do.
+        const Int step = Int(shared[i] >> 32);
+        const Int innerStep = Int(shared[i] & 0xffffffffu);
+        while (next < shared.size() && Int(shared[next] >> 32) == step)
+            ++next;
+        const Int count = std::min(Int(next - i), m_perOuter);
+        // A step next to the last run that gives its value and pairs alike joins it.
+        const StepRunProposal::Run *last = list.last();
+        if (last && last->outerStep + last->outerCount == step && last->innerStep == innerStep &&
+            last->count == count && m_outer.valueAt(last->outerStep) == m_outer.valueAt(step))
+            list.growLast(count);
+        else
+            list.add({step, 1, innerStep, count});
+    }
+    return list.proposal(m_outer, m_inner, m_outerIsTop, m_keep);
+}
+
+std::unique_ptr<Proposal> WindowProposal::walked(std::size_t runs) const
+{
+    RunList list(runs);
     // Where every outer step gives a value of its own, the run of a value is its step.
     const bool distinct = m_outer.mostSteps(1) == 1;
     // The inner steps of a few outer steps' windows, and their values, read once for all of them.
@@ -199,19 +290,14 @@ std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
             distinct ? step : std::min(last, m_outer.steps({outerValue, outerValue}).hi);
         const Span inner = innerSteps(m_window(outerValue));
         const Int count = std::min(inner.size(), m_perOuter);
-        if (count > 0) {
-            fits = fits && found.size() < runs;
-            if (fits) {
-                found.push_back({step, next - step + 1, inner.lo, count});
-                ends.push_back((ends.empty() ? 0 : ends.back()) + Wide(next - step + 1) * count);
-            }
-        }
+        if (count > 0)
+            list.add({step, next - step + 1, inner.lo, count});
         return next + 1;
     };
     // Halves of the outer steps, skipped whole where no window of theirs can hold an inner step;
     // the steps left are few, or give few values, or pair with something.
     std::vector<Span> pending = {m_outerSteps};
-    while (!pending.empty() && fits) {
+    while (!pending.empty() && list.fits()) {
         const Span steps = pending.back();
         pending.pop_back();
         const Int a = m_outer.valueAt(steps.lo), b = m_outer.valueAt(steps.hi);
@@ -224,7 +310,7 @@ std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
             near = hull.size() <= Near ? hull : Span{0, -1};
             for (Int step = near.lo; step <= near.hi; ++step)
                 nearValues[step - near.lo] = m_inner.valueAt(step);
-            for (Int step = steps.lo; step <= steps.hi && fits;)
+            for (Int step = steps.lo; step <= steps.hi && list.fits();)
                 step = visit(step, steps.hi);
             continue;
         }
@@ -232,10 +318,7 @@ std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
         pending.push_back({middle + 1, steps.hi}); // the lower half is walked first
         pending.push_back({steps.lo, middle});
     }
-    if (!fits)
-        return {};
-    return std::make_unique<StepRunProposal>(m_outer, m_inner, m_outerIsTop, m_keep,
-                                             std::move(found), std::move(ends));
+    return list.proposal(m_outer, m_inner, m_outerIsTop, m_keep);
 }
 
 namespace
@@ -314,12 +397,12 @@ void PairSampler::addBox(const TermDraw &top, const TermDraw &bottom, const Term
 // pair of a piece once), every other unit is refused, and a refusal starts again from a fresh
 // unit. So each acceptable pair of steps is kept with the same chance on every round, and the pair
 // kept is uniform over them, as above. Nothing depends on how many plain draws went first.
-bool PairSampler::draw(Pair &pair) const
+bool PairSampler::draw(Pair &pair, int rounds) const
 {
     const Wide total = units();
     if (total <= 0)
         return false;
-    for (int round = 0; round < MaxProposals; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         if (pairAt(pickBelow(total), pair))
             return true;
     }
@@ -331,6 +414,9 @@ bool PairSampler::draw(Pair &pair) const
 constexpr std::size_t DenseRuns = std::size_t(1) << 18;
 constexpr std::size_t DenseVisits = std::size_t(1) << 25;
 constexpr std::size_t DenseListed = std::size_t(1) << 20;
+// What finding the dense forms quickly may spend for all proposals together: a few milliseconds.
+constexpr std::size_t QuickPoints = std::size_t(3) << 16;
+constexpr std::size_t QuickVisits = std::size_t(1) << 16;
 
 bool PairSampler::probe(Pair &pair, Wide most) const
 {
@@ -379,16 +465,33 @@ bool PairSampler::densify()
             else
                 known = known && !listing.entries.empty();
         }
-        if (proposal->units() <= 0)
-            continue;
         proposals.push_back(std::move(proposal));
     }
-    m_proposals = std::move(proposals);
+    setProposals(std::move(proposals));
+    return known;
+}
+
+void PairSampler::densifyQuickly()
+{
+    LatticeBudget budget{QuickPoints, QuickVisits};
+    for (std::unique_ptr<Proposal> &proposal : m_proposals) {
+        if (std::unique_ptr<Proposal> dense = proposal->denseWithoutWalk(DenseRuns, budget))
+            proposal = std::move(dense);
+    }
+    setProposals(std::move(m_proposals));
+}
+
+void PairSampler::setProposals(std::vector<std::unique_ptr<Proposal>> proposals)
+{
+    m_proposals.clear();
     m_ends.clear();
     Wide end = 0;
-    for (const std::unique_ptr<Proposal> &proposal : m_proposals)
+    for (std::unique_ptr<Proposal> &proposal : proposals) {
+        if (proposal->units() <= 0)
+            continue;
         m_ends.push_back(end += proposal->units());
-    return known;
+        m_proposals.push_back(std::move(proposal));
+    }
 }
 
 bool PairSampler::pairAt(Wide unit, Pair &pair) const

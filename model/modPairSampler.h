@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/modLatticeSteps.h"
 #include "model/modTermSpans.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Drawing a pair of terms exactly as often as drawing both terms again and again until the pair is
@@ -56,6 +58,14 @@ public:
         (void)runs;
         return {};
     }
+    // The dense form where it is found without walking the steps, within budget; nothing else.
+    virtual std::unique_ptr<Proposal> denseWithoutWalk(std::size_t runs,
+                                                       LatticeBudget &budget) const
+    {
+        (void)runs;
+        (void)budget;
+        return {};
+    }
     // Whether every unit stands for a pair.
     virtual bool full() const { return false; }
 
@@ -76,11 +86,24 @@ public:
     using Keep = std::function<bool(const Pair &)>;
     WindowProposal(const TermDraw &outer, Span outerSteps, const TermDraw &inner, Int perOuter,
                    Window window, bool outerIsTop = true, Keep keep = {});
+    // A window that is sign * outer value + offset, cut to the inner values, as for a sum or a
+    // difference: the dense form then finds the outer steps that pair where the two draws'
+    // lattices meet, rather than walking them.
+    struct Shift {
+        int sign;
+        Span offset;
+    };
+    void setShift(Shift shift) { m_shift = shift; }
     bool pairAt(Wide unit, Pair &pair) const override;
     bool list(Listing &listing) const override;
     std::unique_ptr<Proposal> dense(std::size_t runs) const override;
+    std::unique_ptr<Proposal> denseWithoutWalk(std::size_t runs,
+                                               LatticeBudget &budget) const override;
 
 private:
+    // The dense form found by walking the outer steps, skipping where no window holds a step.
+    std::unique_ptr<Proposal> walked(std::size_t runs) const;
+
     TermDraw m_outer;
     TermDraw m_inner;
     Span m_outerSteps;
@@ -88,6 +111,7 @@ private:
     Window m_window;
     bool m_outerIsTop;
     Keep m_keep;
+    std::optional<Shift> m_shift;
 };
 
 // Pairs counted one by one, each with its number of pairs of steps.
@@ -118,9 +142,9 @@ public:
     // The acceptable pair that a unit (below units()) stands for, or false when it stands for none.
     bool pairAt(Wide unit, Pair &pair) const;
 
-    // An acceptable pair, drawn exactly; false when none turned up in MaxProposals units, which
-    // only happens when the proposals hold no acceptable pair, or almost none.
-    bool draw(Pair &pair) const;
+    // An acceptable pair, drawn exactly; false when none turned up in rounds units, which with
+    // MaxProposals only happens when the proposals hold no acceptable pair, or almost none.
+    bool draw(Pair &pair, int rounds = MaxProposals) const;
 
     // An acceptable pair among at most most units spread evenly over all (every unit, when they are
     // no more), the same every time; false when none of them stands for one. It leaves the random
@@ -131,10 +155,16 @@ public:
     // longer hide among units that stand for none. Returns whether every proposal left is known
     // to hold an acceptable pair, so that units() > 0 tells whether one exists.
     bool densify();
+    // The same, only for proposals whose dense form is quick to find, and not for all of them
+    // where they hold many pairs of steps.
+    void densifyQuickly();
 
     static constexpr int MaxProposals = 1 << 16;
 
 private:
+    // Keeps the proposals with units.
+    void setProposals(std::vector<std::unique_ptr<Proposal>> proposals);
+
     Acceptable m_acceptable;
     std::vector<std::unique_ptr<Proposal>> m_proposals;
     std::vector<Wide> m_ends;

@@ -112,6 +112,10 @@ public:
     Span reachable(Span values) const;
     // The most steps that any count consecutive values can have together.
     Int mostSteps(Int count) const;
+    // Step k gives low() + floor(count() * k / RandomSteps()), or one more where double rounding
+    // lifts the product to the next whole number.
+    std::int32_t low() const { return m_low; }
+    Int count() const { return m_count; }
 
 private:
     Int firstStepFrom(Int guess, bool (*holds)(const TermDraw &, Int, Int), Int value) const;

@@ -2,6 +2,7 @@
 
 #include "model/modAcceptablePairs.h"
 #include "model/modGlobalsConstants.h"
+#include "model/modPairSampler.h"
 #include "model/modProblemGenerator.h"
 #include "model/modRandom.h"
 #include "model/modResults.h"
@@ -29,6 +30,7 @@ private slots:
     void cleanup();
 
     void proposalsHoldEveryAcceptablePairOfStepsOnce();
+    void latticesMeetWhereTheWalkFindsPairs();
     void shareOfQuotient1InTheFullBox();
     void operationsAreEquallyLikely();
 };
@@ -151,6 +153,92 @@ void tst_GeneratorStatistics::proposalsHoldEveryAcceptablePairOfStepsOnce()
         checked += expected.empty() ? 0 : 1;
     }
     QVERIFY2(checked >= 250, qPrintable(QString::number(checked))); // settings with pairs to find
+}
+
+void tst_GeneratorStatistics::latticesMeetWhereTheWalkFindsPairs()
+{
+    // All 24 bits: a sum's or a difference's window narrowed where the two draws' lattices meet
+    // must stand for the same pairs of steps as walking the outer steps does. Half the windows sit
+    // on a value that double rounding lifted, or one just short of lifting, the step found from
+    // n k = -c (mod 2^24).
+    std::mt19937 random(20261209);
+    auto limit = [&] {
+        static constexpr std::int32_t Edges[] = {Min, -1000, 0, 1000, Max};
+        return random() % 4 ? std::int32_t(random()) : Edges[random() % std::size(Edges)];
+    };
+    // A step whose value rounding lifted, else one just below the next value, else any.
+    auto lifted = [&](const pairs::TermDraw &draw) -> std::int64_t {
+        const auto n = std::uint64_t(draw.count());
+        std::uint64_t inverse = n; // of an odd n, modulo 2^64 and so modulo 2^24
+        for (int i = 0; i < 5; ++i)
+            inverse *= 2 - n * inverse;
+        auto below = [&](std::uint64_t c) {
+            return std::int64_t((0 - c) * inverse % std::uint64_t(RandomSteps()));
+        };
+        for (std::uint64_t c = 1; n % 2 == 1 && c <= 4; ++c) {
+            if (draw.valueAt(below(c)) !=
+                draw.low() + pairs::floorDiv(draw.count() * below(c), RandomSteps()))
+                return below(c);
+        }
+        return n % 2 == 1 ? below(1) : std::int64_t(random() % RandomSteps());
+    };
+    int pairsFound = 0, liftedValues = 0;
+    for (int round = 0; round < 400; ++round) {
+        const pairs::TermDraw outer(limit(), limit()), inner(limit(), limit());
+        if (outer.count() == 0 || inner.count() == 0)
+            continue;
+        const std::int64_t at = round % 2 ? lifted(outer) : std::int64_t(random() % RandomSteps());
+        const std::int64_t innerAt =
+            round % 2 ? lifted(inner) : std::int64_t(random() % RandomSteps());
+        const std::int64_t length = std::int64_t(1) << (random() % 14);
+        const pairs::Span steps = {std::max<std::int64_t>(0, at - length),
+                                   std::min(RandomSteps() - 1, at + length)};
+        const int sign = random() % 2 ? 1 : -1;
+        const std::int64_t width = random() % 3;
+        const std::int64_t lo = inner.valueAt(innerAt) - sign * outer.valueAt(at) - width / 2;
+        const pairs::Span offset = {lo, lo + width};
+        const std::int64_t perOuter = inner.mostSteps(width + 1);
+        if (perOuter > 4)
+            continue;
+        liftedValues +=
+            outer.valueAt(at) != outer.low() + pairs::floorDiv(outer.count() * at, RandomSteps());
+        const pairs::Span values = pairs::termSpan(std::int32_t(inner.low()),
+                                                   std::int32_t(inner.low() + inner.count() - 1));
+        auto window = [=](std::int64_t x) {
+            return pairs::meet(values, {sign * x + offset.lo, sign * x + offset.hi});
+        };
+        pairs::WindowProposal walked(outer, steps, inner, perOuter, window);
+        pairs::WindowProposal shifted(outer, steps, inner, perOuter, window);
+        shifted.setShift({sign, offset});
+        pairs::LatticeBudget budget{std::size_t(1) << 20, std::size_t(1) << 16};
+        const auto byWalk = walked.dense(std::size_t(1) << 18);
+        const auto byLattice = shifted.denseWithoutWalk(std::size_t(1) << 18, budget);
+        const QString setting = QStringLiteral("%1 %2, steps %3..%4, window %5 x + %6..%7")
+                                    .arg(outer.low())
+                                    .arg(outer.count())
+                                    .arg(steps.lo)
+                                    .arg(steps.hi)
+                                    .arg(sign)
+                                    .arg(offset.lo)
+                                    .arg(offset.hi);
+        QVERIFY2(byWalk && byLattice, qPrintable(setting));
+        std::map<std::pair<std::int64_t, std::int64_t>, pairs::Wide> units[2];
+        for (int form = 0; form < 2; ++form) {
+            const pairs::Proposal &proposal = form == 0 ? *byWalk : *byLattice;
+            pairs::Pair pair;
+            for (pairs::Wide unit = 0; unit < proposal.units(); ++unit) {
+                QVERIFY(proposal.pairAt(unit, pair));
+                ++units[form][{pair.term1, pair.term2}];
+            }
+        }
+        QVERIFY2(units[0] == units[1],
+                 qPrintable(setting + QStringLiteral(": %1 pairs walked, %2 met")
+                                          .arg(units[0].size())
+                                          .arg(units[1].size())));
+        pairsFound += int(units[0].size());
+    }
+    QVERIFY2(pairsFound >= 200 && liftedValues >= 20,
+             qPrintable(QStringLiteral("%1 pairs, %2 lifted").arg(pairsFound).arg(liftedValues)));
 }
 
 void tst_GeneratorStatistics::shareOfQuotient1InTheFullBox()
