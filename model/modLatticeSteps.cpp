@@ -11,7 +11,7 @@ namespace
 {
 
 // Points are v = (outer step, inner step, outer value - outer low).
-using Vector = std::array<Wide, 3>;
+using Vector = LatticePoints::Vector;
 using Real = long double;
 
 // lo <= coef . v <= hi.
@@ -25,8 +25,19 @@ struct Slab {
 // place is 4 at most. It can only lift the floor, and only from within that much below.
 constexpr Wide Lift = 8;
 
+// What a draw gives at a step: low + floor(n step / M), asking the draw itself only where the
+// product lies within Lift below a whole multiple of M, where rounding may lift it.
+Int valueNear(const TermDraw &draw, Int step)
+{
+    const Int product = draw.count() * step; // below 2^57
+    const Int rest = product & (RandomSteps() - 1);
+    if (rest >= RandomSteps() - Lift)
+        return draw.valueAt(step);
+    return draw.low() + (product >> random_steps::bits);
+}
+
 // Past these a basis entry, a slab of it or a bound in the reduced coordinates is taken to have
-// gone wrong, and the walk is left to the caller; within them no product overflows.
+// gone wrong, and the search is left; within them no product overflows.
 constexpr Wide Huge = Wide(1) << 60;
 constexpr Wide HugeSlab = Wide(1) << 80;
 constexpr Wide HugeBound = Wide(1) << 40;
@@ -119,41 +130,45 @@ bool reduce(const Slab *slabs, std::array<Vector, 3> &basis, bool &flipped)
 
 } // namespace
 
+LatticePoints::LatticePoints(const TermDraw &outer, const TermDraw &inner, int sign, Span offset)
+    : m_outer(outer), m_inner(inner), m_sign(sign), m_offset(offset)
+{
+}
+
 // A pair of steps (k, j) with outer value low1 + a and inner value low2 + b has
 // 0 <= n1 k - M a < M and 0 <= n2 j - M b < M (M steps, n values of each draw; a little below 0
 // where double rounding lifted a value), and b - sign a within the offset moved by the lows. So
 // (k, j, a) lies in four slabs: a thin one for each draw, and the two runs of steps.
-bool latticePairs(const TermDraw &outer, Span steps, const TermDraw &inner, int sign, Span offset,
-                  LatticeBudget &budget, const std::function<bool(StepPair)> &each)
+bool LatticePoints::find(Span steps, std::size_t &visits)
 {
-    if (steps.empty() || offset.empty())
+    m_lines.clear();
+    m_ends.clear();
+    if (steps.empty() || m_offset.empty())
         return true;
-    if (outer.count() == 0 || inner.count() == 0)
+    if (m_outer.count() == 0 || m_inner.count() == 0)
         return false;
     const Wide m = RandomSteps();
-    const Wide n1 = outer.count();
-    const Wide n2 = inner.count();
-    const Wide shift = Wide(sign) * outer.low() - inner.low();
-    const Wide dLo = offset.lo + shift;
-    const Wide dHi = offset.hi + shift;
+    const Wide n1 = m_outer.count();
+    const Wide n2 = m_inner.count();
+    const Wide shift = Wide(m_sign) * m_outer.low() - m_inner.low();
+    const Wide dLo = m_offset.lo + shift;
+    const Wide dHi = m_offset.hi + shift;
     const Slab slabs[4] = {
         {{1, 0, 0}, steps.lo, steps.hi},
         {{n1, 0, -m}, -Lift, m - 1},
-        {{0, n2, -sign * m}, m * dLo - Lift, m * dHi + m - 1},
+        {{0, n2, -m_sign * m}, m * dLo - Lift, m * dHi + m - 1},
         {{0, 1, 0}, 0, m - 1},
     };
-    std::array<Vector, 3> basis;
     bool flipped = false;
-    if (!reduce(slabs, basis, flipped))
+    if (!reduce(slabs, m_basis, flipped))
         return false;
-
     // Where the box of the first three slabs lies in the reduced coordinates t (v = basis * t):
     // t = B^-1 y for y in the box, with B's determinant known exactly (that of the slabs, n2 M,
     // turned by the basis), and the rounding of its cofactors allowed for.
     Wide g[4][3];
     for (int f = 0; f < 4; ++f) {
         for (int i = 0; i < 3; ++i) {
-            g[f][i] = dot(slabs[f].coef, basis[i]);
+            g[f][i] = dot(slabs[f].coef, m_basis[i]);
             if (magnitude(g[f][i]) > HugeSlab)
                 return false;
         }
@@ -182,7 +197,7 @@ bool latticePairs(const TermDraw &outer, Span steps, const TermDraw &inner, int 
         from[i] = Wide(std::floor(centre - radius - slack));
         to[i] = Wide(std::ceil(centre + radius + slack));
     }
-    // The widest coordinate is solved for exactly; the other two are walked.
+    // The widest coordinate is solved for exactly, line by line; the other two are walked.
     int r = 0;
     for (int i = 1; i < 3; ++i) {
         if (to[i] - from[i] > to[r] - from[r])
@@ -190,9 +205,10 @@ bool latticePairs(const TermDraw &outer, Span steps, const TermDraw &inner, int 
     }
     const int p = (r + 1) % 3, q = (r + 2) % 3;
     const Wide places = (to[p] - from[p] + 1) * (to[q] - from[q] + 1);
-    if (places > Wide(budget.visits))
+    if (places > Wide(visits))
         return false;
-    budget.visits -= std::size_t(places);
+    visits -= std::size_t(places);
+    Int end = 0;
     for (Wide tp = from[p]; tp <= to[p]; ++tp) {
         for (Wide tq = from[q]; tq <= to[q]; ++tq) {
             Wide lo = from[r], hi = to[r];
@@ -210,27 +226,39 @@ bool latticePairs(const TermDraw &outer, Span steps, const TermDraw &inner, int 
                     hi = std::min(hi, floorDivide(slabs[f].lo - c, e));
                 }
             }
-            for (Wide tr = lo; tr <= hi; ++tr) {
-                if (budget.points == 0)
-                    return false;
-                --budget.points;
-                Wide t[3];
-                t[p] = tp;
-                t[q] = tq;
-                t[r] = tr;
-                const Int k = Int(basis[0][0] * t[0] + basis[1][0] * t[1] + basis[2][0] * t[2]);
-                const Int j = Int(basis[0][1] * t[0] + basis[1][1] * t[1] + basis[2][1] * t[2]);
-                // Where rounding may have lifted the outer value, both of its candidates are
-                // points; the one it has counts.
-                const Int a = Int(basis[0][2] * t[0] + basis[1][2] * t[1] + basis[2][2] * t[2]);
-                const Int x = outer.valueAt(k);
-                if (x == outer.low() + a && offset.contains(inner.valueAt(j) - sign * x) &&
-                    !each({k, j}))
-                    return false;
+            if (lo > hi)
+                continue;
+            Line line{};
+            for (int c = 0; c < 3; ++c) {
+                line.at[c] = Int(m_basis[p][c] * tp + m_basis[q][c] * tq + m_basis[r][c] * lo);
+                line.along[c] = Int(m_basis[r][c]);
             }
+            m_lines.push_back(line);
+            m_ends.push_back(end += Int(hi - lo + 1));
         }
     }
     return true;
+}
+
+LatticePoints::Point LatticePoints::at(Int index) const
+{
+    const auto found = std::upper_bound(m_ends.begin(), m_ends.end(), index);
+    const auto line = std::size_t(found - m_ends.begin());
+    const Int i = index - (line == 0 ? 0 : m_ends[line - 1]);
+    const Line &l = m_lines[line];
+    return {l.at[0] + l.along[0] * i, l.at[1] + l.along[1] * i,
+            m_outer.low() + l.at[2] + l.along[2] * i};
+}
+
+// Where rounding may have lifted the outer value both of its candidates are points; the one the
+// draw gives counts.
+bool LatticePoints::holds(const Point &point, Int &innerValue) const
+{
+    const Int outerValue = valueNear(m_outer, point.outerStep);
+    if (outerValue != point.outerValue)
+        return false;
+    innerValue = valueNear(m_inner, point.innerStep);
+    return m_offset.contains(innerValue - m_sign * outerValue);
 }
 
 } // namespace pairs

@@ -205,59 +205,106 @@ private:
     std::vector<Wide> m_ends;
 };
 
-} // namespace
-
 // Windows of at most this many inner steps are searched for where the lattices meet, looking at
 // no more than this many places.
 constexpr Int LatticePerOuter = 4;
 constexpr std::size_t LatticeVisits = std::size_t(1) << 16;
 
+// The points where a shifted window's two lattices meet, a unit each: one for each pair of steps,
+// and a few for none.
+class LatticeProposal : public Proposal
+{
+public:
+    LatticeProposal(LatticePoints points, const TermDraw &outer, const TermDraw &inner,
+                    bool outerIsTop, WindowProposal::Keep keep, Int perOuter)
+        : Proposal(points.size()), m_points(std::move(points)), m_outer(outer), m_inner(inner),
+          m_outerIsTop(outerIsTop), m_keep(std::move(keep)), m_perOuter(perOuter)
+    {
+    }
+
+    bool pairAt(Wide unit, Pair &pair) const override
+    {
+        const LatticePoints::Point point = m_points.at(Int(unit));
+        Int innerValue = 0;
+        if (!m_points.holds(point, innerValue))
+            return false;
+        pair =
+            m_outerIsTop ? Pair{point.outerValue, innerValue} : Pair{innerValue, point.outerValue};
+        return !m_keep || m_keep(pair);
+    }
+
+    // The pairs of steps, a run each; where outer steps share values, sorted first so that the
+    // steps of a value make one run.
+    std::unique_ptr<Proposal> dense(std::size_t runs) const override
+    {
+        if (m_points.size() > Int(LatticePerOuter) * Int(runs))
+            return {};
+        const bool distinct = m_outer.mostSteps(1) == 1;
+        RunList list(runs);
+        std::vector<std::uint64_t> shared;
+        for (Int index = 0; index < m_points.size() && list.fits(); ++index) {
+            const LatticePoints::Point point = m_points.at(index);
+            Int innerValue = 0;
+            if (!m_points.holds(point, innerValue))
+                continue;
+            if (distinct)
+                list.add({point.outerStep, 1, point.innerStep, 1});
+            else // steps are below 2^32, so a pair sorts as one number
+                shared.push_back(std::uint64_t(point.outerStep) << 32 |
+                                 std::uint64_t(point.innerStep));
+        }
+        std::sort(shared.begin(), shared.end());
+        for (std::size_t i = 0, next = 0; i < shared.size() && list.fits(); i = next) {
+            // An outer step's inner steps follow one another, as its window's values do.
+            const Int step = Int(shared[i] >> 32);
+            const Int innerStep = Int(shared[i] & 0xffffffffu);
+            while (next < shared.size() && Int(shared[next] >> 32) == step)
+                ++next;
+            const Int count = std::min(Int(next - i), m_perOuter);
+            // A step next to the last run that gives its value and pairs alike joins it.
+            const StepRunProposal::Run *last = list.last();
+            if (last && last->outerStep + last->outerCount == step &&
+                last->innerStep == innerStep && last->count == count &&
+                m_outer.valueAt(last->outerStep) == m_outer.valueAt(step))
+                list.growLast(count);
+            else
+                list.add({step, 1, innerStep, count});
+        }
+        return list.proposal(m_outer, m_inner, m_outerIsTop, m_keep);
+    }
+
+private:
+    LatticePoints m_points;
+    TermDraw m_outer;
+    TermDraw m_inner;
+    bool m_outerIsTop;
+    WindowProposal::Keep m_keep;
+    Int m_perOuter;
+};
+
+} // namespace
+
 std::unique_ptr<Proposal> WindowProposal::dense(std::size_t runs) const
 {
     if (units() <= 0)
         return {};
-    LatticeBudget budget{std::size_t(LatticePerOuter) * runs, LatticeVisits};
-    if (std::unique_ptr<Proposal> found = denseWithoutWalk(runs, budget))
-        return found;
+    std::size_t visits = LatticeVisits;
+    if (std::unique_ptr<Proposal> met = denseWithoutWalk(visits)) {
+        if (std::unique_ptr<Proposal> listed = met->dense(runs))
+            return listed;
+    }
     return walked(runs);
 }
 
-// The pairs of steps of a shifted window with few inner steps where the lattices meet, a run
-// each; where outer steps share values, sorted first so that the steps of a value make one run.
-std::unique_ptr<Proposal> WindowProposal::denseWithoutWalk(std::size_t runs,
-                                                           LatticeBudget &budget) const
+std::unique_ptr<Proposal> WindowProposal::denseWithoutWalk(std::size_t &visits) const
 {
     if (units() <= 0 || !m_shift || m_perOuter > LatticePerOuter)
         return {};
-    const bool distinct = m_outer.mostSteps(1) == 1;
-    RunList list(runs);
-    std::vector<std::uint64_t> shared;
-    auto each = [&](StepPair pair) {
-        if (distinct)
-            return list.add({pair.outer, 1, pair.inner, 1});
-        // Steps are below 2^32, so a pair sorts as one number; the budget bounds how many.
-        shared.push_back(std::uint64_t(pair.outer) << 32 | std::uint64_t(pair.inner));
-        return true;
-    };
-    if (!latticePairs(m_outer, m_outerSteps, m_inner, m_shift->sign, m_shift->offset, budget, each))
+    LatticePoints points(m_outer, m_inner, m_shift->sign, m_shift->offset);
+    if (!points.find(m_outerSteps, visits))
         return {};
-    std::sort(shared.begin(), shared.end());
-    for (std::size_t i = 0, next = 0; i < shared.size() && list.fits(); i = next) {
-        // An outer step's inner steps follow one another, as its window's values do.
-        const Int step = Int(shared[i] >> 32);
-        const Int innerStep = Int(shared[i] & 0xffffffffu);
-        while (next < shared.size() && Int(shared[next] >> 32) == step)
-            ++next;
-        const Int count = std::min(Int(next - i), m_perOuter);
-        // A step next to the last run that gives its value and pairs alike joins it.
-        const StepRunProposal::Run *last = list.last();
-        if (last && last->outerStep + last->outerCount == step && last->innerStep == innerStep &&
-            last->count == count && m_outer.valueAt(last->outerStep) == m_outer.valueAt(step))
-            list.growLast(count);
-        else
-            list.add({step, 1, innerStep, count});
-    }
-    return list.proposal(m_outer, m_inner, m_outerIsTop, m_keep);
+    return std::make_unique<LatticeProposal>(std::move(points), m_outer, m_inner, m_outerIsTop,
+                                             m_keep, m_perOuter);
 }
 
 std::unique_ptr<Proposal> WindowProposal::walked(std::size_t runs) const
@@ -414,8 +461,8 @@ bool PairSampler::draw(Pair &pair, int rounds) const
 constexpr std::size_t DenseRuns = std::size_t(1) << 18;
 constexpr std::size_t DenseVisits = std::size_t(1) << 25;
 constexpr std::size_t DenseListed = std::size_t(1) << 20;
-// What finding the dense forms quickly may spend for all proposals together: a few milliseconds.
-constexpr std::size_t QuickPoints = std::size_t(3) << 16;
+// The places that finding the dense forms quickly may look at for all proposals together, which
+// keeps that within a few milliseconds.
 constexpr std::size_t QuickVisits = std::size_t(1) << 16;
 
 bool PairSampler::probe(Pair &pair, Wide most) const
@@ -473,9 +520,9 @@ bool PairSampler::densify()
 
 void PairSampler::densifyQuickly()
 {
-    LatticeBudget budget{QuickPoints, QuickVisits};
+    std::size_t visits = QuickVisits;
     for (std::unique_ptr<Proposal> &proposal : m_proposals) {
-        if (std::unique_ptr<Proposal> dense = proposal->denseWithoutWalk(DenseRuns, budget))
+        if (std::unique_ptr<Proposal> dense = proposal->denseWithoutWalk(visits))
             proposal = std::move(dense);
     }
     setProposals(std::move(m_proposals));

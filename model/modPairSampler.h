@@ -58,12 +58,11 @@ public:
         (void)runs;
         return {};
     }
-    // The dense form where it is found without walking the steps, within budget; nothing else.
-    virtual std::unique_ptr<Proposal> denseWithoutWalk(std::size_t runs,
-                                                       LatticeBudget &budget) const
+    // A form with units only where a pair can be, or almost only, where it is found without
+    // walking the steps, taking the places it looks at from visits; nothing else.
+    virtual std::unique_ptr<Proposal> denseWithoutWalk(std::size_t &visits) const
     {
-        (void)runs;
-        (void)budget;
+        (void)visits;
         return {};
     }
     // Whether every unit stands for a pair.
@@ -97,8 +96,7 @@ public:
     bool pairAt(Wide unit, Pair &pair) const override;
     bool list(Listing &listing) const override;
     std::unique_ptr<Proposal> dense(std::size_t runs) const override;
-    std::unique_ptr<Proposal> denseWithoutWalk(std::size_t runs,
-                                               LatticeBudget &budget) const override;
+    std::unique_ptr<Proposal> denseWithoutWalk(std::size_t &visits) const override;
 
 private:
     // The dense form found by walking the outer steps, skipping where no window holds a step.
