@@ -29,6 +29,8 @@ private slots:
     void everyAcceptablePairIsReachable();
     void extremeSettings_data();
     void extremeSettings();
+    void commonPairsNeedNoNarrowing_data();
+    void commonPairsNeedNoNarrowing();
     void impossibleOperationIsSetAside();
     void factorsAndDivisorsOfRandomNumbers();
     void wholeQuotientsOfLargeTopTerms();
@@ -377,6 +379,34 @@ void tst_GeneratorExhaustive::extremeSettings()
             QCOMPARE(glResult, *ComputeResult(operation, glTerm1, glTerm2));
         }
     }
+}
+
+void tst_GeneratorExhaustive::commonPairsNeedNoNarrowing_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("low1");
+    QTest::addColumn<int>("high1");
+    QTest::addColumn<int>("low2");
+    QTest::addColumn<int>("high2");
+    // Whole quotients where units spread at even distances kept step with the tops that divide,
+    // so the first press narrowed the proposals for 0.02 to 3 s.
+    QTest::newRow("by 2..7") << 0b0101 << 765541709 << 1073741824 << 7 << 1;
+    QTest::newRow("by 1000, high below low") << 0b0101 << 694752360 << -1458623029 << 1000 << 1000;
+    QTest::newRow("halves, negative")
+        << 0b0111 << 1331270303 << 2000000000 << -732180657 << -705859601;
+}
+
+void tst_GeneratorExhaustive::commonPairsNeedNoNarrowing()
+{
+    QFETCH(int, mask);
+    QFETCH(int, low1);
+    QFETCH(int, high1);
+    QFETCH(int, low2);
+    QFETCH(int, high2);
+    includeOnly(OperationDivide, mask);
+    setLimits(low1, high1, low2, high2);
+    pairs::Pair pair;
+    QVERIFY(AcceptablePairSampler(OperationDivide).probe(pair, 4096));
 }
 
 void tst_GeneratorExhaustive::impossibleOperationIsSetAside()
