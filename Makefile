@@ -69,8 +69,10 @@ deps:
 bench:
 	$(MAKE) deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DTALLYWICK_BENCHMARKS=ON
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator startup_compare reveal_wait_probe
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_generator random_settings_probe \
+		startup_compare reveal_wait_probe
 	./$(BENCH_DIR)/benchmarks/bench_generator
+	./$(BENCH_DIR)/benchmarks/random_settings_probe 1 2000
 	xvfb-run -a dbus-run-session -- ./$(BENCH_DIR)/benchmarks/startup_compare
 	xvfb-run -a ./$(BENCH_DIR)/benchmarks/reveal_wait_probe
 
