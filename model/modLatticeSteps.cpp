@@ -36,11 +36,11 @@ Int valueNear(const TermDraw &draw, Int step)
     return draw.low() + (product >> random_steps::bits);
 }
 
-// Past these a basis entry, a slab of it or a bound in the reduced coordinates is taken to have
-// gone wrong, and the search is left; within them no product overflows.
+// Past these a basis entry, a slab of it, or a product of either with a reduced coordinate, is
+// taken to have gone wrong, and the search is left; within them nothing overflows.
 constexpr Wide Huge = Wide(1) << 60;
 constexpr Wide HugeSlab = Wide(1) << 80;
-constexpr Wide HugeBound = Wide(1) << 40;
+constexpr Real HugeProduct = 0x1p122L;
 
 Wide dot(const Vector &a, const Vector &b)
 {
@@ -166,11 +166,13 @@ bool LatticePoints::find(Span steps, std::size_t &visits)
     // t = B^-1 y for y in the box, with B's determinant known exactly (that of the slabs, n2 M,
     // turned by the basis), and the rounding of its cofactors allowed for.
     Wide g[4][3];
+    Wide largest = Huge; // of the basis and its slabs
     for (int f = 0; f < 4; ++f) {
         for (int i = 0; i < 3; ++i) {
             g[f][i] = dot(slabs[f].coef, m_basis[i]);
             if (magnitude(g[f][i]) > HugeSlab)
                 return false;
+            largest = std::max(largest, magnitude(g[f][i]));
         }
     }
     const Real det = Real(n2 * m) * (flipped ? -1 : 1);
@@ -192,7 +194,10 @@ bool LatticePoints::find(Span steps, std::size_t &visits)
                 (std::fabs(plus) + std::fabs(minus)) / std::fabs(det) * (std::fabs(mid) + half);
         }
         const Real slack = 1 + error * 1e-15L;
-        if (!(std::fabs(centre) + radius + slack < Real(HugeBound)))
+        // The points lie far from the origin where the window does; what matters is that no
+        // slab or step of theirs overflows.
+        const Real most = std::fabs(centre) + radius + slack;
+        if (!(most * Real(largest) < HugeProduct))
             return false;
         from[i] = Wide(std::floor(centre - radius - slack));
         to[i] = Wide(std::ceil(centre + radius + slack));

@@ -469,14 +469,15 @@ bool PairSampler::probe(Pair &pair, Wide most) const
 {
     const Wide total = units();
     const Wide probes = std::min<Wide>(total, most);
-    // One unit in each of probes equal stretches, at a place that moves from stretch to stretch
-    // (a fixed sequence), so that the units looked at cannot keep step with the terms' lattices.
+    // In each of probes equal stretches, its first unit and one at a place that moves from stretch
+    // to stretch (a fixed sequence): units at even distances alone can keep step with the terms'
+    // lattices and miss every pair, or find them all.
     std::uint64_t mix = 0x9E3779B97F4A7C15u;
     for (Wide i = 0; i < probes; ++i) {
         const Wide from = total * i / probes;
         const Wide length = total * (i + 1) / probes - from;
         mix = mix * 6364136223846793005u + 1442695040888963407u;
-        if (pairAt(from + Wide(mix >> 1) % length, pair))
+        if (pairAt(from, pair) || (length > 1 && pairAt(from + Wide(mix >> 1) % length, pair)))
             return true;
     }
     return false;

@@ -144,7 +144,7 @@ public:
     // MaxProposals only happens when the proposals hold no acceptable pair, or almost none.
     bool draw(Pair &pair, int rounds = MaxProposals) const;
 
-    // An acceptable pair among at most most units spread over all, one in each of as many equal
+    // An acceptable pair among units spread over all, two in each of at most most equal
     // stretches (every unit, when they are no more), the same every time; false when none of them
     // stands for one. It leaves the random numbers alone.
     bool probe(Pair &pair, Wide most) const;
