@@ -484,9 +484,8 @@ std::optional<TermPair> ConstructAcceptablePair(std::int32_t operation)
     // Acceptable units are rare among all: keep only the units that stand for a pair of steps,
     // once for these settings, and draw from those. The pair is as likely as before.
     const PairSampler &dense = AcceptablePairSampler(operation, true);
-    const int denseRounds =
-        knownFor(operation).held ? std::numeric_limits<int>::max() : DenseRounds;
-    for (int round = 0; round < denseRounds; ++round) {
+    const int rounds = known.held ? std::numeric_limits<int>::max() : DenseRounds;
+    for (int round = 0; round < rounds; ++round) {
         if (dense.draw(pair))
             return TermPair{std::int32_t(pair.term1), std::int32_t(pair.term2)};
     }

@@ -1,5 +1,7 @@
 #include "model/modPairSampler.h"
 
+#include "model/modLatticeSteps.h"
+
 #include <algorithm>
 
 namespace pairs

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/modLatticeSteps.h"
 #include "model/modTermSpans.h"
 
 #include <functional>
@@ -86,8 +85,8 @@ public:
     WindowProposal(const TermDraw &outer, Span outerSteps, const TermDraw &inner, Int perOuter,
                    Window window, bool outerIsTop = true, Keep keep = {});
     // A window that is sign * outer value + offset, cut to the inner values, as for a sum or a
-    // difference: the dense form then finds the outer steps that pair where the two draws'
-    // lattices meet, rather than walking them.
+    // difference: the dense form then finds its pairs of steps where the two draws' lattices
+    // meet, rather than walking the outer steps.
     struct Shift {
         int sign;
         Span offset;
@@ -153,8 +152,8 @@ public:
     // longer hide among units that stand for none. Returns whether every proposal left is known
     // to hold an acceptable pair, so that units() > 0 tells whether one exists.
     bool densify();
-    // The same, only for proposals whose dense form is quick to find, and not for all of them
-    // where they hold many pairs of steps.
+    // The same, only for proposals whose dense form is quick to find, and only while finding
+    // them has looked at few places in all.
     void densifyQuickly();
 
     static constexpr int MaxProposals = 1 << 16;

@@ -166,6 +166,10 @@ void tst_GeneratorStatistics::latticesMeetWhereTheWalkFindsPairs()
         static constexpr std::int32_t Edges[] = {Min, -1000, 0, 1000, Max};
         return random() % 4 ? std::int32_t(random()) : Edges[random() % std::size(Edges)];
     };
+    auto isLifted = [](const pairs::TermDraw &draw, std::int64_t step) {
+        return draw.valueAt(step) !=
+               draw.low() + pairs::floorDiv(draw.count() * step, RandomSteps());
+    };
     // A step whose value rounding lifted, else one just below the next value, else any.
     auto lifted = [&](const pairs::TermDraw &draw) -> std::int64_t {
         const auto n = std::uint64_t(draw.count());
@@ -177,8 +181,7 @@ void tst_GeneratorStatistics::latticesMeetWhereTheWalkFindsPairs()
         };
         for (std::uint64_t i = 0; n % 2 == 1 && i < 4; ++i) {
             const std::uint64_t c = random() % 2 ? 4 - i : 1 + i; // nearest or farthest first
-            if (draw.valueAt(below(c)) !=
-                draw.low() + pairs::floorDiv(draw.count() * below(c), RandomSteps()))
+            if (isLifted(draw, below(c)))
                 return below(c);
         }
         return n % 2 == 1 ? below(1) : std::int64_t(random() % RandomSteps());
@@ -211,8 +214,7 @@ void tst_GeneratorStatistics::latticesMeetWhereTheWalkFindsPairs()
         const std::int64_t perOuter = inner.mostSteps(width + 1);
         if (perOuter > 4)
             continue;
-        liftedValues +=
-            outer.valueAt(at) != outer.low() + pairs::floorDiv(outer.count() * at, RandomSteps());
+        liftedValues += isLifted(outer, at);
         const pairs::Span values = pairs::termSpan(std::int32_t(inner.low()),
                                                    std::int32_t(inner.low() + inner.count() - 1));
         auto window = [=](std::int64_t x) {
